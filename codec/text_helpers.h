@@ -1,0 +1,49 @@
+#pragma once
+
+// Shared text rules of the editors and the data code: cleaning fixed-length
+// fields, clamping typed numbers, list lookups with their fallbacks, DTMF
+// digit conversion. Their fallback rules are what every editor relies on.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zq61 {
+
+// Trailing blanks removed, then everything from the first NUL on removed.
+std::string cleanString(std::string_view text);
+
+// True when the text reads as a decimal number: optional surrounding blanks,
+// an optional sign, digits with at most one ".", an optional exponent.
+bool isNumeric(std::string_view text);
+
+// The value of a numeric text (see isNumeric), or nothing.
+std::optional<double> parseNumber(std::string_view text);
+
+// Not numeric: `def`. Otherwise the integer value, limited to min..max, then
+// when step >= 2 brought down to a multiple of step (remainder with the
+// sign of the value).
+int clampValue(std::string_view text, int min, int max, int step, int def);
+
+// Empty or not numeric: `def`; otherwise the 32-bit integer value.
+int32_t longOrDefault(std::string_view text, int32_t def);
+
+// "" for an empty list; item 0 for an index outside the list.
+std::string listItem(const std::vector<std::string>& items, int index);
+
+// "" for an empty list; the first item equal to `text`; item 0 when none is.
+std::string findListItem(const std::vector<std::string>& items, std::string_view text);
+
+// DTMF digits as the radio stores them ("E" "F") and as the user sees them ("#" "*").
+std::string dtmfToDisplay(std::string_view stored);
+std::string dtmfToStored(std::string_view typed);
+
+// The part of a path after its last separator ("\" or "/").
+std::string fileNameOfPath(std::string_view path);
+
+// Formats a number with the pattern "#0.00000" ("." always, never the locale's).
+std::string formatFiveDecimals(double value);
+
+}  // namespace zq61

@@ -1,0 +1,29 @@
+#pragma once
+
+// The 143 tone choices of a channel: 0 "Off", 1..38 CTCSS tones, 39..142
+// DCS codes; and their form in radio memory (a 2-bit kind and a code byte).
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zq61 {
+
+inline constexpr int kToneCount = 143;
+
+// The display texts of all 143 choices, in list order.
+const std::vector<std::string>& toneList();
+
+// Display text of a tone index; an index outside the list shows "Off".
+std::string toneText(int toneIndex);
+
+struct RadioTone {
+    uint8_t kind = 0;   // 0 off, 1 CTCSS, 2 DCS
+    uint8_t ctcss = 0;  // CTCSS code byte
+    uint8_t dcs = 0;    // DCS code byte
+};
+
+int toneFromRadio(uint8_t kind, uint8_t ctcss, uint8_t dcs);
+RadioTone toneToRadio(int toneIndex);
+
+}  // namespace zq61

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+
+#include "model/document_observer.h"
+#include "model/prompter.h"
+#include "model/radio_data.h"
+#include "model/texts.h"
+
+namespace zq61 {
+
+// One open radio document: the working copy every editor changes, the file
+// copy as last loaded or saved, and the values that describe the current
+// model and band. The program has exactly one; tests make their own.
+//
+// Messages and questions go through `prompter`, texts come from `texts`, and
+// windows that show the document listen through `observer`.
+class Document {
+public:
+    Document(Prompter& prompter, const Texts& texts) : prompter(&prompter), texts(&texts) {}
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    RadioData WorkData;
+    ChannelArray WorkChannels{};
+    RadioData FileData;
+    ChannelArray FileChannels{};
+
+    std::string ModelName = kModelName;
+    int16_t BandMode = 2;
+    std::string BandRangeText = "28.000 - 29.700 MHz";
+    double BandLowMHz = 28.0;
+    double BandHighMHz = 29.7;
+
+    std::string DataFileName = "new.dat";
+    bool IsUntitled = true;
+
+    // The radio information records (the information window shows them).
+    RadioInfo Info;
+
+    // State shared with the channel windows: the grid row shown in the
+    // caption, and whether the grid and the channel edit window are open.
+    int16_t GridRow = 1;
+    bool ChannelWindowOpen = false;
+    bool ChannelEditOpen = false;
+
+    Prompter* prompter;
+    const Texts* texts;
+    DocumentObserver* observer = &noWindows_;
+
+    std::string text(int id) const { return texts->text(id); }
+    void setObserver(DocumentObserver* o) { observer = o ? o : &noWindows_; }
+
+private:
+    DocumentObserver noWindows_;
+};
+
+}  // namespace zq61

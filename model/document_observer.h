@@ -1,0 +1,22 @@
+#pragma once
+
+namespace zq61 {
+
+// The open windows that show the document. Model code calls these after it
+// changed the working copy so that the windows redisplay; the default does
+// nothing, so a document without windows (command line, tests) needs none.
+class DocumentObserver {
+public:
+    virtual ~DocumentObserver() = default;
+    // Channel grid: redraw the row of this channel if it is in the shown group.
+    virtual void reShowGrid(int /*chNo*/) {}
+    // Channel grid: reload the group panel.
+    virtual void ReshowByCh() {}
+    // Channel edit window: reload the shown channel.
+    virtual void SetGridEditData(bool /*fromGrid*/) {}
+    // Channel edit window and optional features window: rebuild the tone tip lists.
+    virtual void ShowRB() {}
+    virtual void ShowRBOpt() {}
+};
+
+}  // namespace zq61

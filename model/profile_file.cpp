@@ -1,0 +1,57 @@
+#include "model/profile_file.h"
+
+#define SI_NO_CONVERSION
+#include <SimpleIni.h>
+
+#include <filesystem>
+#include <system_error>
+
+namespace zq61 {
+namespace {
+
+std::string trimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+// Cuts a UTF-8 text after `maxChars` characters without splitting one.
+std::string cutCharacters(const std::string& text, std::size_t maxChars) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) != 0x80) {  // first byte of a character
+            if (chars == maxChars) return text.substr(0, i);
+            ++chars;
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string readProfileString(const std::string& path, const std::string& section,
+                              const std::string& key, const std::string& def,
+                              std::size_t bufferSize) {
+    CSimpleIniA ini;
+    ini.SetMultiKey(false);
+    if (ini.LoadFile(path.c_str()) < 0) return def;
+    const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
+    if (value == nullptr) return def;
+    const std::string trimmed = trimBlanks(value);
+    return bufferSize == 0 ? std::string() : cutCharacters(trimmed, bufferSize - 1);
+}
+
+bool writeProfileString(const std::string& path, const std::string& section,
+                        const std::string& key, const std::string& value) {
+    CSimpleIniA ini;
+    std::error_code ec;
+    // A file that exists but cannot be read is never replaced by a new one:
+    // that would lose every other key in it.
+    if (std::filesystem::exists(path, ec) && ini.LoadFile(path.c_str()) < 0) return false;
+    ini.SetValue(section.c_str(), key.c_str(), value.c_str());
+    return ini.SaveFile(path.c_str(), false) >= 0;
+}
+
+}  // namespace zq61
