@@ -12,22 +12,29 @@
 
 namespace zq61 {
 
-// Trailing blanks removed, then everything from the first NUL on removed.
+// Everything from the first NUL on removed, then trailing blanks removed
+// ("ZQ-61 " + NUL + "xy" gives "ZQ-61").
 std::string cleanString(std::string_view text);
 
-// True when the text reads as a decimal number: optional surrounding blanks,
-// an optional sign, digits with at most one ".", an optional exponent.
+// True when the text reads as a decimal number, as a user of the old
+// "IsNumeric" expects: optional surrounding blanks, an optional sign, at
+// least one digit with at most one "." anywhere among them, an optional
+// exponent ("e" or "E", optional sign, digits), and a value that fits a
+// double. "." is the only decimal separator, whatever the locale.
+//   numeric: "28", "8.5", ".5", "5.", " 28.0 ", "-3", "+2", "1e3"
+//   not:     "", " ", ".", "-", "abc", "1.2.3", "1,5", "2e", "1e999"
 bool isNumeric(std::string_view text);
 
 // The value of a numeric text (see isNumeric), or nothing.
 std::optional<double> parseNumber(std::string_view text);
 
-// Not numeric: `def`. Otherwise the integer value, limited to min..max, then
-// when step >= 2 brought down to a multiple of step (remainder with the
-// sign of the value).
+// Not numeric: `def`. Otherwise the integer part of the value, limited to
+// min..max (a huge number gives max, never an overflow), then when step >= 2
+// brought down to a multiple of step (remainder with the sign of the value).
 int clampValue(std::string_view text, int min, int max, int step, int def);
 
-// Empty or not numeric: `def`; otherwise the 32-bit integer value.
+// Empty or not numeric: `def`; otherwise the integer part of the value,
+// limited to the 32-bit range.
 int32_t longOrDefault(std::string_view text, int32_t def);
 
 // "" for an empty list; item 0 for an index outside the list.

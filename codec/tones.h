@@ -23,7 +23,9 @@ struct RadioTone {
     uint8_t dcs = 0;    // DCS code byte
 };
 
+// Kind 1: CTCSS byte + 1; kind 2: DCS byte + 39; kind 0 or 3: no tone.
 int toneFromRadio(uint8_t kind, uint8_t ctcss, uint8_t dcs);
+// An index outside 1..142 writes "no tone" (kind 0, both bytes 0).
 RadioTone toneToRadio(int toneIndex);
 
 }  // namespace zq61

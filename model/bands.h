@@ -33,7 +33,7 @@ bool isMemoryGroup(int group, int bandMode);
 int groupCount(int bandMode);
 
 // CB channels that may only use FM: groups "CE" and "UK", and "DE" from its
-// 41st channel on.
+// 41st channel on (`channelInGroup` counts from 1).
 bool isFixedFm(int channelInGroup, int group, int bandMode);
 
 }  // namespace zq61
