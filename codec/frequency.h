@@ -12,8 +12,10 @@ namespace zq61 {
 class Document;
 class Prompter;
 
-// Stored form of a frequency text; "" for an empty text. A text that is not
-// numeric stores the band's low edge.
+// Stored form of a frequency text: three integer digits and the decimals,
+// cut (not rounded) to 8 digits ("28.015" -> "02801500", ".5" -> "00050000").
+// "" for an empty or blank text. A text that is not numeric, or negative,
+// stores the band's low edge. Only frequencies below 1000 MHz fit.
 std::string textToStored(std::string_view text, double bandLowMHz);
 
 // Display text of a stored frequency; "" for none. A stored text that is not
@@ -34,14 +36,19 @@ double snapToGrid(double mhz, double bandLowMHz);
 double checkRange(double mhz, const Document& doc);
 
 // The accepted frequency for a typed value, formatted "#0.00000" (message
-// 9021 for values outside the band or not numeric).
+// 9021 for values outside the band or not numeric). In the CB memory group
+// the nearest CB channel frequency of the document is taken instead (the
+// band check when the document has none).
 std::string validateEntry(std::string_view typed, int group, int bandMode, const Document& doc);
 
-// The CB channel of the document nearest to `mhz`.
+// The ordinary CB channel (1..360) of the document whose shown frequency is
+// nearest to `mhz`; the first of equal distances wins. `found` is false when
+// no such channel has a frequency.
 struct NearestMemoryFrequency {
-    double mhz = 0;           // the chosen channel's frequency (without the UK rule)
-    int group = 0;            // its group
-    int channelInGroup = 0;   // channel number - group start - 1
+    bool found = false;
+    double mhz = 0;          // the chosen channel's frequency (without the UK rule)
+    int group = 0;           // its group
+    int channelInGroup = 0;  // channel number - group start - 1
 };
 NearestMemoryFrequency nearestMemoryFrequency(double mhz, const Document& doc);
 

@@ -11,17 +11,24 @@ namespace zq61 {
 
 class Document;
 
+// The number of valid list entries: ChannelCount limited to 0..409.
+int usedChannelCount(const Document& doc);
+
 // Appends channel `chNo` with the new-channel defaults and the stored form of
-// `frequencyText`. Requires ChannelCount < 409; returns false (and changes
-// nothing) when the list is full.
+// `frequencyText`. Returns false (and changes nothing) when the list is full
+// or already holds that channel number.
 bool addChannel(Document& doc, int chNo, std::string_view frequencyText);
 
-// Removes the entry at `listIndex`, moving later entries down.
+// Removes the entry at `listIndex`, moving later entries down; an index
+// outside the list changes nothing.
 void removeChannel(Document& doc, int listIndex);
 
-// Stores `value` into the field of `column` with that column's clamps.
-void setChannelField(ChannelRecord& record, int column, std::string_view value,
-                     double bandLowMHz);
+// Stores `value` into the field of `column` with that column's clamps:
+// offset (4) 5..1000 in steps of 5, tone tip (13) 0..8, DTMF codes (14-16)
+// 0..16; AM (11) limits the power to 1. The other columns take the integer
+// value limited to 16 bits; a text that is not numeric stores 0 there and
+// the result is false so that the caller can tell the user.
+bool setChannelField(ChannelRecord& record, int column, std::string_view value, double bandLowMHz);
 
 // The first list index whose channel number equals the record's, or -1.
 int findListIndex(const Document& doc, const ChannelRecord& record);
@@ -32,11 +39,13 @@ int findChannel(const Document& doc, int chNo);
 // steps has a length.
 bool isToneTipUsable(const ToneTip& tip);
 
-// Clears channel references to tone tips that are no longer usable, then
-// tells the open channel edit and optional features windows.
+// Clears references to tone tips that are not usable (or do not exist) in
+// every channel and in the feature channel's tone tip (FeatChannel.RBTone),
+// then tells the open channel edit and optional features windows.
 void checkToneTipReferences(Document& doc);
 
-// After DTMF code `code` was deleted: clears every reference to it.
+// After DTMF code `code` was deleted: clears every reference to it in the
+// channels and in the feature channel.
 void clearDtmfReferences(Document& doc, int code);
 
 }  // namespace zq61
