@@ -1,0 +1,203 @@
+#include "model/dat_file.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <system_error>
+#include <vector>
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#endif
+
+#include "codec/text_helpers.h"
+#include "model/bands.h"
+#include "model/dat_layout.h"
+#include "model/document.h"
+#include "model/document_copies.h"
+#include "model/program_versions.h"
+#include "model/text_ids.h"
+
+namespace zq61 {
+namespace {
+
+namespace fs = std::filesystem;
+
+// At most `limit` bytes from the start of the file; nothing when it cannot
+// be opened or read.
+std::optional<std::vector<uint8_t>> readBytes(const std::string& path, std::size_t limit) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<uint8_t> bytes(limit);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
+    if (in.bad()) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+bool isCountValid(int16_t count) {
+    return count >= 0 && count <= kMaxChannels;
+}
+
+// A name in the folder of `target` that no file has yet.
+std::string temporaryNameFor(const std::string& target) {
+    static std::mt19937 random{std::random_device{}()};
+    return target + ".~" + std::to_string(random() % 1000000) + ".tmp";
+}
+
+bool flushToDisk(std::FILE* file) {
+    if (std::fflush(file) != 0) return false;
+#if __has_include(<unistd.h>)
+    if (::fsync(::fileno(file)) != 0) return false;
+#endif
+    return true;
+}
+
+// Writes `bytes` to a new temporary file and renames it over `target`, so
+// the target is either the earlier file or the complete new one.
+bool replaceFile(const std::string& target, const std::vector<uint8_t>& bytes) {
+    std::error_code ec;
+    const bool targetExists = fs::exists(target, ec);
+    if (targetExists) {
+        // A file the user may not write to is not replaced behind his back.
+        std::FILE* probe = std::fopen(target.c_str(), "r+b");
+        if (probe == nullptr) return false;
+        std::fclose(probe);
+    }
+    std::string temp;
+    std::FILE* file = nullptr;
+    for (int attempt = 0; attempt < 20 && file == nullptr; ++attempt) {
+        temp = temporaryNameFor(target);
+        file = std::fopen(temp.c_str(), "wbx");
+    }
+    if (file == nullptr) return false;
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && flushToDisk(file);
+    const bool closed = std::fclose(file) == 0;
+    if (written && closed) {
+        if (targetExists) fs::permissions(temp, fs::status(target, ec).permissions(), ec);
+        fs::rename(temp, target, ec);
+        if (!ec) return true;
+    }
+    fs::remove(temp, ec);
+    return false;
+}
+
+void showFileError(Document& doc) {
+    doc.prompter->message(doc.text(txt::kFileError), PromptIcon::None);
+}
+
+}  // namespace
+
+bool saveDocumentAs(Document& doc, const std::string& path) {
+    // The file is built from what copy work to file would make, but the file
+    // copy only changes once the file is safely written: after a failed save
+    // the document still counts as unsaved.
+    RadioData data = doc.WorkData;
+    data.Header.Model = doc.ModelName;
+    data.Header.HeaderBandMode = doc.BandMode;
+    data.Header.Version = kDataVersion;
+    ChannelArray channels = doc.FileChannels;
+    const int count = std::clamp<int>(data.ChannelCount, 0, kMaxChannels);
+    std::copy_n(doc.WorkChannels.begin(), count, channels.begin());
+
+    if (!replaceFile(path, dat::writeFile(data, channels))) {
+        showFileError(doc);
+        return false;
+    }
+    copyWorkToFile(doc);
+    doc.DataFileName = path;
+    doc.IsUntitled = false;
+    return true;
+}
+
+bool saveDocument(Document& doc) {
+    return saveDocumentAs(doc, doc.DataFileName);
+}
+
+OpenResult openDocument(Document& doc, const std::string& path, const ProgramVersions& versions) {
+    // Everything is checked on a private copy of the file; the document is
+    // only touched once the file is accepted.
+    const auto bytes = readBytes(path, dat::kFileSize);
+    if (!bytes || bytes->size() < dat::kHeaderSize) {
+        showFileError(doc);
+        return OpenResult::Failed;
+    }
+    const FileHeader header = dat::readHeader(*bytes);
+
+    if (cleanString(header.Model.view()) != cleanString(doc.ModelName)) {
+        doc.prompter->message(doc.text(txt::kWrongModel), PromptIcon::None);
+        return OpenResult::Refused;
+    }
+    const std::string version = cleanString(header.Version.view());
+    if (!isValidVersion(version)) {
+        doc.prompter->message(doc.text(txt::kBadDataVersion), PromptIcon::None);
+        return OpenResult::Refused;
+    }
+    if (!versions.table().isCompatible(kDataVersion, version)) {
+        const std::string question =
+            mismatchMessage(*doc.texts, kDataVersion, version, ForeignKind::File);
+        if (doc.prompter->yesNo(question, PromptIcon::Question, std::string()) ==
+                PromptAnswer::Yes &&
+            versions.startProgramVersionFor(version, *doc.prompter, *doc.texts))
+            return OpenResult::OtherVersionStarted;
+        return OpenResult::Refused;
+    }
+
+    if (bytes->size() < dat::kFileSize) {
+        showFileError(doc);
+        return OpenResult::Failed;
+    }
+    RadioData data;
+    ChannelArray channels{};
+    dat::readFile(*bytes, data, channels);
+    if (!isCountValid(data.ChannelCount)) {
+        showFileError(doc);
+        return OpenResult::Failed;
+    }
+    if (!isKnownBandMode(data.Header.HeaderBandMode)) {
+        doc.prompter->message(kCountryModeError, PromptIcon::None);
+        return OpenResult::Refused;
+    }
+
+    doc.FileData = data;
+    doc.FileChannels = channels;
+    doc.FileData.Header.Version = kDataVersion;
+    copyFileToWork(doc);
+    doc.DataFileName = path;
+    doc.IsUntitled = false;
+    return OpenResult::Opened;
+}
+
+bool fullRead(Document& doc, const std::string& path) {
+    const auto bytes = readBytes(path, dat::kFileSize);
+    if (bytes && bytes->size() == dat::kFileSize) {
+        RadioData data;
+        ChannelArray channels{};
+        dat::readFile(*bytes, data, channels);
+        if (isCountValid(data.ChannelCount) && isKnownBandMode(data.Header.HeaderBandMode)) {
+            doc.FileData = data;
+            doc.FileChannels = channels;
+            copyFileToWork(doc);
+            return true;
+        }
+    }
+    copyWorkToFile(doc);
+    return false;
+}
+
+bool settingsOnlyRead(Document& doc, const std::string& path) {
+    const auto bytes = readBytes(path, dat::kSettingsSize);
+    if (bytes && bytes->size() == dat::kSettingsSize) {
+        doc.FileData = dat::readSettings(*bytes);
+        doc.FileData.ChannelCount = 0;
+        refreshSettings(doc);
+        return true;
+    }
+    copyWorkToFile(doc);
+    return false;
+}
+
+}  // namespace zq61
