@@ -1,0 +1,185 @@
+#include "app/settings/settings.h"
+
+#include <charconv>
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <limits>
+#include <optional>
+#include <system_error>
+
+#include "model/profile_file.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace zq61 {
+namespace {
+
+constexpr const char* kSection = "language";
+constexpr const char* kFirstRunKey = "IsFirstRun";
+constexpr const char* kComPortKey = "comPort";
+constexpr const char* kLanguageKey = "CurrentLanguage";
+constexpr const char* kPortNameKey = "portName";
+constexpr std::size_t kValueBuffer = 512;
+
+bool isSeparator(char c) {
+#ifdef _WIN32
+    if (c == '\\') return true;
+#endif
+    return c == '/';
+}
+
+// Joins a folder and a relative name with one separator between them.
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    if (isSeparator(folder.back())) return folder + name;
+    return folder + "/" + name;
+}
+
+std::string readSetup(const Settings& settings, const char* key) {
+    return readProfileString(mySetupPath(settings), kSection, key, "", kValueBuffer);
+}
+
+// Writes one key, creating the settings folder when it is missing.
+bool writeSetup(const Settings& settings, const char* key, const std::string& value) {
+    const std::string path = mySetupPath(settings);
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    return writeProfileString(path, kSection, key, value);
+}
+
+// A whole decimal number that fits a 16-bit integer; nothing otherwise.
+std::optional<int16_t> parseInt16(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || text.empty()) return std::nullopt;
+    if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
+        return std::nullopt;
+    return static_cast<int16_t>(value);
+}
+
+// "0" is false, any other number true; "true"/"false" are taken too.
+std::optional<bool> parseBoolean(const std::string& text) {
+    std::string lower;
+    for (char c : text)
+        lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (lower == "true") return true;
+    if (lower == "false") return false;
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec == std::errc::result_out_of_range) return true;  // a huge number is still non-zero
+    if (ec != std::errc() || ptr != end || text.empty()) return std::nullopt;
+    return value != 0;
+}
+
+}  // namespace
+
+std::string SettingsRoot(const std::string& programFolder) {
+    std::string folder = programFolder;
+    while (folder.size() > 1 && isSeparator(folder.back()))
+        folder.pop_back();
+    const auto last = folder.find_last_of(
+#ifdef _WIN32
+        "/\\"
+#else
+        "/"
+#endif
+    );
+    if (last == std::string::npos || folder.size() == 1) return folder;
+    if (last == 0) return folder.substr(0, 1);  // a folder right below the root
+    return folder.substr(0, last);
+}
+
+std::string mySetupPath(const Settings& settings) {
+    return joinPath(SettingsRoot(settings.ProgramFolder), "language/mysetup.ini");
+}
+
+std::string settingBytesPath(const Settings& settings) {
+    return joinPath(settings.ProgramFolder, "Setting.ini");
+}
+
+std::string languageFilePath(const Settings& settings) {
+    return joinPath(settings.ProgramFolder, "language/" + settings.LanguageFileName);
+}
+
+std::string localeNameFromEnvironment() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return value;
+    }
+    return {};
+}
+
+int16_t languageFromLocaleName(const std::string& localeName) {
+    return localeName.rfind("zh_CN", 0) == 0 ? kChinese : kEnglish;
+}
+
+std::string languageFileNameFor(int16_t language) {
+    return language == kChinese ? "chinese.ini" : "english.ini";
+}
+
+void readStartupSettings(Settings& settings, const std::string& localeName) {
+    settings.InitialSettingsRequest = false;
+    settings.CurrentLanguage = languageFromLocaleName(localeName);
+    settings.LanguageFileName = languageFileNameFor(settings.CurrentLanguage);
+    settings.ShownLanguage = settings.CurrentLanguage;
+    settings.IsNt60 = detectIsNt60();
+    settings.ComPortNumber = 1;
+
+    // A missing file, or one without a readable first-run flag, counts as
+    // the first run: the locale decides the language and the file is
+    // written with all its keys.
+    settings.FirstRun = parseBoolean(readSetup(settings, kFirstRunKey)).value_or(true);
+    settings.ComPortNumber = parseInt16(readSetup(settings, kComPortKey)).value_or(1);
+    settings.PortName = readSetup(settings, kPortNameKey);
+
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(mySetupPath(settings)).parent_path(),
+                                        ec);
+    if (settings.FirstRun) {
+        writeSetup(settings, kFirstRunKey, "0");
+    } else if (const auto language = parseInt16(readSetup(settings, kLanguageKey))) {
+        settings.CurrentLanguage = *language;
+        if (*language == kEnglish || *language == kChinese)
+            settings.LanguageFileName = languageFileNameFor(*language);
+    }
+    writeSetup(settings, kComPortKey, std::to_string(settings.ComPortNumber));
+    writeSetup(settings, kLanguageKey, std::to_string(settings.CurrentLanguage));
+}
+
+bool applyLanguageChoice(Settings& settings, int16_t language) {
+    if (language != settings.CurrentLanguage) {
+        settings.ShownLanguage = settings.CurrentLanguage;
+        settings.CurrentLanguage = language;
+        settings.LanguageFileName = languageFileNameFor(language);
+    }
+    return writeSetup(settings, kLanguageKey, std::to_string(language));
+}
+
+bool applyPortChoice(Settings& settings, int16_t portNumber, const std::string& portName) {
+    settings.ComPortNumber = portNumber;
+    settings.PortName = portName;
+    const bool numberWritten = writeSetup(settings, kComPortKey, std::to_string(portNumber));
+    return writeSetup(settings, kPortNameKey, portName) && numberWritten;
+}
+
+bool detectIsNt60() {
+#ifdef _WIN32
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (!GetVersionExA(&info)) return false;
+    return info.dwPlatformId == 2 && info.dwMajorVersion == 6 && info.dwMinorVersion == 0;
+#else
+    return false;
+#endif
+}
+
+void useDotDecimalSeparator() {
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+}  // namespace zq61
