@@ -1,0 +1,101 @@
+// The shipped language files: every text the program uses exists in both
+// languages, the files hold the same keys, and no text is too long.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+
+#define SI_NO_CONVERSION
+#include <SimpleIni.h>
+
+#include "app/settings/lang_text.h"
+#include "model/text_ids.h"
+
+namespace zq61 {
+namespace {
+
+using KeySet = std::set<std::pair<std::string, std::string>>;
+
+KeySet keysOf(const std::string& path) {
+    CSimpleIniA ini;
+    EXPECT_GE(ini.LoadFile(path.c_str()), 0) << path;
+    KeySet keys;
+    CSimpleIniA::TNamesDepend sections, names;
+    ini.GetAllSections(sections);
+    for (const auto& section : sections) {
+        ini.GetAllKeys(section.pItem, names);
+        for (const auto& name : names)
+            keys.emplace(section.pItem, name.pItem);
+    }
+    return keys;
+}
+
+std::size_t characters(const std::string& text) {
+    std::size_t count = 0;
+    for (unsigned char c : text)
+        count += (c & 0xC0) != 0x80;
+    return count;
+}
+
+class LanguageFilesTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(LanguageFilesTest, EveryUsedTextExistsAndFits) {
+    Settings settings;
+    settings.ProgramFolder = ZQ61_STAGE_DIR "/V100";
+    settings.LanguageFileName = GetParam();
+    const LangText texts(settings);
+    for (int id : allTextIds())
+        EXPECT_NE(texts.text(id), "") << GetParam() << " lacks " << id;
+
+    CSimpleIniA ini;
+    ASSERT_GE(ini.LoadFile(languageFilePath(settings).c_str()), 0);
+    for (const auto& [section, key] : keysOf(languageFilePath(settings))) {
+        const std::string value = ini.GetValue(section.c_str(), key.c_str(), "");
+        EXPECT_LE(characters(value), 254u) << section << "/" << key;
+        EXPECT_EQ(languageSection(std::stoi(key)), section) << key << " is in the wrong section";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, LanguageFilesTest,
+                         ::testing::Values("english.ini", "chinese.ini"));
+
+TEST(LanguageFiles, BothLanguagesHoldTheSameKeys) {
+    const std::string folder = ZQ61_SOURCE_DIR "/lang/";
+    EXPECT_EQ(keysOf(folder + "english.ini"), keysOf(folder + "chinese.ini"));
+}
+
+// Every identifier named in text_ids.h is in allTextIds(), runs expanded,
+// so the language-file check above covers constants added later.
+TEST(LanguageFiles, TheListOfIdentifiersMatchesTheHeader) {
+    std::ifstream in(ZQ61_SOURCE_DIR "/model/text_ids.h");
+    std::map<std::string, int> values;
+    const std::string prefix = "inline constexpr int ";
+    for (std::string line; std::getline(in, line);) {
+        if (!line.starts_with(prefix)) continue;
+        const auto equals = line.find(" = ");
+        ASSERT_NE(equals, std::string::npos) << line;
+        values[line.substr(prefix.size(), equals - prefix.size())] =
+            std::stoi(line.substr(equals + 3));
+    }
+    ASSERT_GT(values.size(), 100u);
+
+    std::set<int> expected;
+    for (const auto& [name, value] : values) {
+        if (name.size() > 5 && name.ends_with("Count")) continue;
+        if (name.ends_with("Base")) {
+            const std::string stem = name.substr(0, name.size() - 4);
+            ASSERT_TRUE(values.contains(stem + "Count")) << name << " has no count";
+            for (int i = 0; i < values[stem + "Count"]; ++i)
+                expected.insert(value + i);
+        } else {
+            expected.insert(value);
+        }
+    }
+    const std::vector<int> listed = allTextIds();
+    EXPECT_EQ(std::set<int>(listed.begin(), listed.end()), expected);
+}
+
+}  // namespace
+}  // namespace zq61
