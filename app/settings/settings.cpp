@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "model/profile_file.h"
+#include "model/version_table.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -79,19 +80,12 @@ std::optional<bool> parseBoolean(const std::string& text) {
 }  // namespace
 
 std::string SettingsRoot(const std::string& programFolder) {
+    // The same folder as the version table's, so that both settings files
+    // of one installation sit side by side.
     std::string folder = programFolder;
     while (folder.size() > 1 && isSeparator(folder.back()))
         folder.pop_back();
-    const auto last = folder.find_last_of(
-#ifdef _WIN32
-        "/\\"
-#else
-        "/"
-#endif
-    );
-    if (last == std::string::npos || folder.size() == 1) return folder;
-    if (last == 0) return folder.substr(0, 1);  // a folder right below the root
-    return folder.substr(0, last);
+    return installationRoot(folder);
 }
 
 std::string mySetupPath(const Settings& settings) {

@@ -44,7 +44,8 @@ struct Settings {
 };
 
 // The installation folder that holds Version.ini and language/mysetup.ini:
-// the parent of the program folder; a root folder stays itself.
+// the parent of the program folder (the folder itself when it has no parent
+// below the file system root, as "/" or "/V100").
 std::string SettingsRoot(const std::string& programFolder);
 
 // Paths of the settings and language files.

