@@ -1,0 +1,38 @@
+#pragma once
+
+// Messages and questions on a terminal without a person to answer: every
+// text goes to the error stream, each question with the answer it got.
+// Questions are answered No (or Cancel) unless `assumeYes` is set.
+
+#include <iosfwd>
+
+#include "model/prompter.h"
+
+namespace zq61::cli {
+
+class CliPrompter : public Prompter {
+  public:
+    using Prompter::message;
+
+    explicit CliPrompter(std::ostream& err) : err_(err) {}
+
+    bool assumeYes = false;
+
+    void message(const std::string& text, PromptIcon icon, const std::string& title) override;
+    PromptAnswer okCancel(const std::string& text, PromptIcon icon,
+                          const std::string& title) override;
+    PromptAnswer yesNo(const std::string& text, PromptIcon icon, const std::string& title) override;
+    PromptAnswer yesNoCancel(const std::string& text, PromptIcon icon,
+                             const std::string& title) override;
+    PromptAnswer retryCancel(const std::string& text, PromptIcon icon,
+                             const std::string& title) override;
+    // No password can be typed: the dialog counts as cancelled.
+    std::optional<std::string> password(const std::string& current) override;
+
+  private:
+    PromptAnswer answer(const std::string& text, const std::string& title, PromptAnswer yes,
+                        PromptAnswer no, const char* yesName, const char* noName);
+    std::ostream& err_;
+};
+
+}  // namespace zq61::cli

@@ -1,0 +1,192 @@
+#include "document_printer.h"
+
+#include <algorithm>
+#include <iomanip>
+#include <ostream>
+
+#include "codec/frequency.h"
+#include "codec/text_helpers.h"
+#include "codec/tones.h"
+#include "json_writer.h"
+#include "model/bands.h"
+#include "model/document.h"
+
+namespace zq61::cli {
+namespace {
+
+template <typename T, std::size_t N>
+void array(JsonWriter& json, std::string_view name, const std::array<T, N>& values) {
+    json.numbers(name, values);
+}
+
+// The group whose rules apply to a channel's display: its bank or country
+// group, the VFO slot (no group in CB) or the memory group.
+int displayGroup(int chNo, int bandMode) {
+    if (chNo >= kFirstMemoryChannel) return memoryGroup(bandMode);
+    if (chNo == kVfoChannel) return bandMode == kBandCB ? -1 : 10;
+    return GroupOfChannel(chNo, bandMode);
+}
+
+std::string displayFrequency(Document& doc, const ChannelRecord& c) {
+    return displayForGroup(c.Frequency.view(), displayGroup(c.ChNo, doc.BandMode), doc.BandMode,
+                           doc.BandLowMHz, *doc.prompter);
+}
+
+void channelFields(JsonWriter& json, const ChannelRecord& c) {
+    json.field("ChNo", c.ChNo);
+    json.field("ChReserved", c.ChReserved);
+    json.field("Scan", c.Scan);
+    json.field("Frequency", c.Frequency.view());
+    json.field("OffSetFre", c.OffSetFre);
+    json.field("RDCT", c.RDCT);
+    json.field("TDCT", c.TDCT);
+    json.field("DUP", c.DUP);
+    json.field("HI_CUT", c.HI_CUT);
+    json.field("BUSY", c.BUSY);
+    json.field("NB", c.NB);
+    json.field("Add_Sub_5K", c.Add_Sub_5K);
+    json.field("AM_FM", c.AM_FM);
+    json.field("Tx_Power", c.Tx_Power);
+    json.field("Public", c.Public);
+    json.field("RBTone", c.RBTone);
+    json.field("DTMF_BOT", c.DTMF_BOT);
+    json.field("DTMF_EOT", c.DTMF_EOT);
+    json.field("DTMF_Call", c.DTMF_Call);
+    json.field("TSQ", c.TSQ);
+    array(json, "ChSpare", c.ChSpare);
+}
+
+void options(JsonWriter& json, const OptionsRecord& o) {
+    json.key("Options");
+    json.beginObject();
+    json.field("CurGroup", o.CurGroup);
+    array(json, "OptItem", o.OptItem);
+    json.field("CurMemCh", o.CurMemCh);
+    array(json, "GroupOn", o.GroupOn);
+    array(json, "GroupCh1", o.GroupCh1);
+    array(json, "GroupCh2", o.GroupCh2);
+    array(json, "GroupCh3", o.GroupCh3);
+    json.field("MaxLimitOn", o.MaxLimitOn);
+    json.field("MaxLimit", o.MaxLimit);
+    array(json, "EmgModulation1", o.EmgModulation1);
+    array(json, "EmgModulation2", o.EmgModulation2);
+    array(json, "Trailing", o.Trailing);
+    json.endObject();
+}
+
+void dtmf(JsonWriter& json, const DtmfSettings& d) {
+    json.key("Dtmf");
+    json.beginObject();
+    json.field("DtmfRate", d.DtmfRate);
+    json.field("FirstDigitTime", d.FirstDigitTime);
+    json.field("FirstDigitDelay", d.FirstDigitDelay);
+    json.field("StarHashTime", d.StarHashTime);
+    json.field("DKeySetting", d.DKeySetting);
+    json.field("DtmfDisplay", d.DtmfDisplay);
+    json.key("Codes");
+    json.beginArray();
+    for (const DtmfCode& code : d.Codes) {
+        json.beginObject();
+        json.field("Length", code.Length);
+        json.field("Code", code.Code.view());
+        json.endObject();
+    }
+    json.endArray();
+    array(json, "Trailing", d.Trailing);
+    json.endObject();
+}
+
+void toneTips(JsonWriter& json, const ToneTipTable& table) {
+    json.key("ToneTips");
+    json.beginObject();
+    json.key("Tips");
+    json.beginArray();
+    for (const ToneTip& tip : table.Tips) {
+        json.beginObject();
+        json.key("Steps");
+        json.beginArray();
+        for (const ToneStep& step : tip.Steps) {
+            json.beginObject();
+            json.field("Pitch", step.Pitch);
+            json.field("Duration", step.Duration);
+            json.endObject();
+        }
+        json.endArray();
+        json.field("Count", tip.Count);
+        json.field("Pause", tip.Pause);
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+}
+
+int validCount(const Document& doc) {
+    return std::clamp<int>(doc.WorkData.ChannelCount, 0, kMaxChannels);
+}
+
+}  // namespace
+
+void printDocumentJson(std::ostream& out, Document& doc) {
+    const RadioData& w = doc.WorkData;
+    JsonWriter json(out);
+    json.beginObject();
+    json.key("Header");
+    json.beginObject();
+    json.field("Model", w.Header.Model.view());
+    json.field("HeaderBandMode", w.Header.HeaderBandMode);
+    json.field("Version", w.Header.Version.view());
+    json.endObject();
+    json.field("ChannelCount", w.ChannelCount);
+    json.key("Channels");
+    json.beginArray();
+    for (int i = 0; i < validCount(doc); ++i) {
+        const ChannelRecord& c = doc.WorkChannels[static_cast<std::size_t>(i)];
+        json.beginObject();
+        channelFields(json, c);
+        json.field("Display", displayFrequency(doc, c));
+        json.endObject();
+    }
+    json.endArray();
+    options(json, w.Options);
+    json.key("FeatChannel");
+    json.beginObject();
+    channelFields(json, w.FeatChannel);
+    json.endObject();
+    json.key("Keys");
+    json.beginObject();
+    json.field("KeyModeSet", w.Keys.KeyModeSet);
+    array(json, "KeyFunctions", w.Keys.KeyFunctions);
+    json.endObject();
+    dtmf(json, w.Dtmf);
+    toneTips(json, w.ToneTips);
+    json.endObject();
+}
+
+void printDocumentSummary(std::ostream& out, Document& doc) {
+    static const char* const kDup[] = {"Off", "+", "-"};
+    const RadioData& w = doc.WorkData;
+    out << "Model " << cleanString(w.Header.Model.view()) << ", band "
+        << bandModeName(w.Header.HeaderBandMode) << " (" << doc.BandRangeText << "), data version "
+        << cleanString(w.Header.Version.view()) << "\n"
+        << w.ChannelCount << " channels\n";
+    if (validCount(doc) > 0)
+        out << "  Ch  Group  Frequency  Dup  Offset  RX tone  TX tone  Mod  Power  Scan\n";
+    for (int i = 0; i < validCount(doc); ++i) {
+        const ChannelRecord& c = doc.WorkChannels[static_cast<std::size_t>(i)];
+        const std::string group = groupName(displayGroup(c.ChNo, doc.BandMode), doc.BandMode);
+        out << std::setw(4) << c.ChNo << "  " << std::left << std::setw(5) << group << "  "
+            << std::setw(9) << displayFrequency(doc, c) << "  " << std::setw(3)
+            << (c.DUP >= 0 && c.DUP <= 2 ? kDup[c.DUP] : "?") << "  " << std::right << std::setw(6)
+            << c.OffSetFre << "  " << std::left << std::setw(7) << toneText(c.RDCT) << "  "
+            << std::setw(7) << toneText(c.TDCT) << "  " << std::setw(3)
+            << (c.AM_FM == 1 ? "AM" : "FM") << "  " << std::right << std::setw(5) << c.Tx_Power
+            << "  " << (c.Scan == 1 ? "Add" : "Del") << "\n";
+    }
+    int codes = 0;
+    for (const DtmfCode& code : w.Dtmf.Codes)
+        codes += code.Length > 0 ? 1 : 0;
+    out << "Current group " << w.Options.CurGroup << ", key mode " << w.Keys.KeyModeSet << ", "
+        << codes << " DTMF codes defined\n";
+}
+
+}  // namespace zq61::cli

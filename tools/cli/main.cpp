@@ -1,0 +1,40 @@
+// zq61-cli: the radio programming commands without windows. The texts are
+// the language file's; see cli_command.h for how commands are added.
+
+#include <QCoreApplication>
+
+#include <iostream>
+
+#include "cli_command.h"
+#include "cli_language.h"
+#include "tools/qtcore/program_location.h"
+#include "tools/qtcore/qt_program_starter.h"
+
+int main(int argc, char** argv) {
+    using namespace zq61;
+    using namespace zq61::cli;
+    QCoreApplication qt(argc, argv);
+    const ProgramLocation here = currentProgramLocation();
+    const auto texts = programTexts(here.programDir);
+    CliPrompter prompter(std::cerr);
+    QtProgramStarter starter;
+    const ProgramVersions versions(VersionTable::load(here.installRoot), here.installRoot,
+                                   here.executableName, starter);
+    Context context{here.programDir, *texts, prompter, versions, std::cout};
+
+    CLI::App app{"ZQ-61 radio programming from the command line"};
+    app.require_subcommand(1);
+    auto commands = makeCommands();
+    std::vector<std::pair<CLI::App*, Command*>> defined;
+    for (auto& command : commands)
+        defined.emplace_back(command->define(app), command.get());
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int shown = app.exit(e);
+        return shown == 0 ? kExitOk : kExitUsage;
+    }
+    for (auto& [sub, command] : defined)
+        if (sub->parsed()) return command->run(context);
+    return kExitUsage;
+}
