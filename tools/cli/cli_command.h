@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings/settings.h"
 #include "cli_prompter.h"
 #include "model/program_versions.h"
 #include "model/texts.h"
@@ -25,7 +26,8 @@ inline constexpr int kExitFailed = 1;  // a check refused, or an operation faile
 inline constexpr int kExitUsage = 2;   // bad command line
 
 struct Context {
-    std::string programDir;  // folder of zq61-cli: Init/ and language/
+    std::string programDir;    // folder of zq61-cli: Init/ and language/
+    const Settings& settings;  // language and serial port, as the program has them
     const Texts& texts;
     CliPrompter& prompter;
     const ProgramVersions& versions;

@@ -6,7 +6,7 @@
 #include <iostream>
 
 #include "cli_command.h"
-#include "cli_language.h"
+#include "cli_settings.h"
 #include "tools/qtcore/program_location.h"
 #include "tools/qtcore/qt_program_starter.h"
 
@@ -15,12 +15,13 @@ int main(int argc, char** argv) {
     using namespace zq61::cli;
     QCoreApplication qt(argc, argv);
     const ProgramLocation here = currentProgramLocation();
-    const auto texts = programTexts(here.programDir);
+    const Settings settings = readSettingsReadOnly(here.programDir);
+    const CliTexts texts(settings);
     CliPrompter prompter(std::cerr);
     QtProgramStarter starter;
     const ProgramVersions versions(VersionTable::load(here.installRoot), here.installRoot,
                                    here.executableName, starter);
-    Context context{here.programDir, *texts, prompter, versions, std::cout};
+    Context context{here.programDir, settings, texts, prompter, versions, std::cout};
 
     CLI::App app{"ZQ-61 radio programming from the command line"};
     app.require_subcommand(1);

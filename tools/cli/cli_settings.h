@@ -1,0 +1,27 @@
+#pragma once
+
+// The program's settings and language texts as its start-up finds them
+// (mysetup.ini of the installation, else the locale), read without writing
+// anything: the command line leaves the user's settings files alone.
+
+#include <string>
+
+#include "app/settings/lang_text.h"
+#include "app/settings/settings.h"
+
+namespace zq61::cli {
+
+Settings readSettingsReadOnly(const std::string& programDir);
+
+// The texts of the settings' language file. A text the file lacks is named
+// by its number: on a terminal an empty message would leave the user guessing.
+class CliTexts : public Texts {
+  public:
+    explicit CliTexts(const Settings& settings) : texts_(settings) {}
+    std::string text(int id) const override;
+
+  private:
+    LangText texts_;
+};
+
+}  // namespace zq61::cli
