@@ -97,23 +97,19 @@ TEST_F(NewDocumentTest, SetsOnlyTheListedValuesAndResetsTheDocumentState) {
 
     // Radio information records, dated 15 July 2024.
     const RadioInfo& info = doc.Info;
-    const std::string nul16 = std::string(1, '\0') + std::string(15, ' ');
-    const std::string date16 = std::string("2024-07-15") + '\0' + std::string(5, ' ');
+    using F16 = FixedString<16>;
+    const F16 nul(std::string(1, '\0'));
+    const F16 date(std::string("2024-07-15") + '\0');
     EXPECT_EQ(info.BandMode, 2);
     EXPECT_EQ(info.FirmwareVersion, "V1.00");
     EXPECT_EQ(info.ModelText, "ZQ-61  ");
     EXPECT_EQ(info.ShortText, "");
-    EXPECT_EQ(info.Block1[0].str(), nul16);
-    EXPECT_EQ(info.Block1[1].str(), nul16);
-    EXPECT_EQ(info.Block1[2].str(), date16);
-    EXPECT_EQ(info.Block1[3].str(), date16);
+    EXPECT_EQ(info.Block1, (std::array<F16, 4>{nul, nul, date, date}));
     EXPECT_EQ(info.Text96.str(), std::string(1, '\0') + std::string(95, ' '));
     EXPECT_EQ(info.Text8.str(), "07-1-E-1");
     EXPECT_EQ(info.Text4.str(), "001A");
-    EXPECT_EQ(info.Block2[0].str(), nul16);
-    EXPECT_EQ(info.Block2[1].str(), date16);
-    EXPECT_EQ(info.Block2[2].str(), date16);
-    EXPECT_EQ(info.Block2[3].str(), nul16);
+    EXPECT_EQ(info.Block2, (std::array<F16, 4>{nul, date, date, nul}));
+    EXPECT_EQ(date.str(), std::string("2024-07-15") + '\0' + "     ");
 }
 
 TEST_F(NewDocumentTest, DefaultFilesOfTheInitFolder) {
