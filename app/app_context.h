@@ -1,0 +1,55 @@
+#pragma once
+
+// Everything the program holds for one run: the settings, the texts of the
+// chosen language, the document, and the ways of asking the user. The
+// program makes one; tests make their own over a temporary installation.
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "app/child_windows.h"
+#include "app/file_dialogs.h"
+#include "app/settings/lang_text.h"
+#include "app/settings/settings.h"
+#include "model/document.h"
+#include "model/program_versions.h"
+#include "model/prompter.h"
+
+namespace zq61::gui {
+
+class RadioCommands;
+
+struct AppContext {
+    AppContext(Prompter& prompter, FileDialogs& fileDialogs)
+        : prompter(prompter), fileDialogs(fileDialogs), document(prompter, texts) {
+        registerPlaceholderWindows(windows);
+    }
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    Settings settings;
+    LangText texts{settings};
+    Prompter& prompter;
+    FileDialogs& fileDialogs;
+    Document document;
+    // The child windows the main window can open, by name.
+    ChildWindowRegistry windows;
+    // Set by the radio link; until then the radio commands only tell the
+    // user that they are not available.
+    RadioCommands* radio = nullptr;
+    // The version table and how to start another program version (made at
+    // start-up).
+    std::unique_ptr<ProgramVersions> versions;
+    // Set by the radio link: resets its operation and step values when a
+    // new document starts.
+    std::function<void()> resetLink;
+    // Text 12000 as it was at start-up: the title of message boxes and the
+    // name under which the main window placement is kept.
+    QString applicationTitle;
+
+    QString text(int id) const { return QString::fromStdString(texts.text(id)); }
+    QString programFolder() const { return QString::fromStdString(settings.ProgramFolder); }
+};
+
+}  // namespace zq61::gui

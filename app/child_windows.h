@@ -1,0 +1,38 @@
+#pragma once
+
+// The child windows the main window can open, one factory per window name.
+// The main window opens each name at most once (show window once) and closes
+// windows by name; a later window replaces its factory here.
+
+#include <QHash>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace zq61::gui {
+
+class MainWindow;
+
+// Makes the window's widget; the main window names it and wraps it in a
+// child window frame.
+using ChildWindowFactory = std::function<QWidget*(MainWindow&)>;
+
+class ChildWindowRegistry {
+public:
+    void set(const QString& name, ChildWindowFactory factory) { factories_[name] = factory; }
+    const ChildWindowFactory* find(const QString& name) const {
+        auto it = factories_.constFind(name);
+        return it == factories_.constEnd() ? nullptr : &it.value();
+    }
+
+private:
+    QHash<QString, ChildWindowFactory> factories_;
+};
+
+// Plain windows with only their caption, for the editors that are not there
+// yet: the channel window, optional features, DTMF, tone tips, keys, radio
+// information and channel edit.
+void registerPlaceholderWindows(ChildWindowRegistry& registry);
+
+}  // namespace zq61::gui

@@ -1,0 +1,32 @@
+#pragma once
+
+// The open and save-as dialogs of the data files, behind a small interface
+// so the commands that use them can be driven without a real dialog.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace zq61::gui {
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen file, or nothing when the user cancelled.
+    virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter) = 0;
+    // `preset` is the file name shown when the dialog opens.
+    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter,
+                                                const QString& preset) = 0;
+};
+
+// The platform's file dialogs; the save dialog adds ".dat" when the user
+// typed a name without an extension.
+class QtFileDialogs : public FileDialogs {
+public:
+    std::optional<QString> openFileName(QWidget* parent, const QString& filter) override;
+    std::optional<QString> saveFileName(QWidget* parent, const QString& filter,
+                                        const QString& preset) override;
+};
+
+}  // namespace zq61::gui

@@ -1,0 +1,87 @@
+// The window program: start-up, splash, then the main window until it closes.
+//
+// Two environment variables serve the project's scripts, not the user:
+//   ZQ61_SCREENSHOT=<file.png>  saves a picture of the main window shortly
+//                               after it opened, then ends the program;
+//   ZQ61_EXIT_AFTER_SPLASH=1    prints "splash-visible <ns since epoch>" once
+//                               the splash window is on screen, then ends.
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFont>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+
+#include "app/file_dialogs.h"
+#include "app/main_window.h"
+#include "app/message_box_prompter.h"
+#include "app/program_run.h"
+#include "app/splash_window.h"
+
+namespace {
+
+// Han characters in Simplified Chinese shapes, whatever the default font.
+void preferSimplifiedChineseFont(QApplication& app) {
+    QFont font = app.font();
+    font.setFamilies({font.family(), "Noto Sans CJK SC"});
+    app.setFont(font);
+}
+
+// The splash is on screen once its first paint has gone through.
+class SplashPaintReporter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !reported_) {
+            reported_ = true;
+            QTimer::singleShot(0, this, [] {
+                const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                    std::chrono::system_clock::now().time_since_epoch())
+                                    .count();
+                std::printf("splash-visible %lld\n", static_cast<long long>(ns));
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool reported_ = false;
+};
+
+void reportSplashAndQuit(zq61::gui::SplashWindow* splash) {
+    splash->installEventFilter(new SplashPaintReporter(splash));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    zq61::useDotDecimalSeparator();
+    preferSimplifiedChineseFont(app);
+
+    zq61::gui::MessageBoxPrompter prompter;
+    zq61::gui::QtFileDialogs fileDialogs;
+    zq61::gui::ProgramRun run(QCoreApplication::applicationDirPath(), prompter, fileDialogs,
+                              zq61::localeNameFromEnvironment());
+    prompter.setApplicationTitle(&run.context().applicationTitle);
+
+    const QString screenshot = qEnvironmentVariable("ZQ61_SCREENSHOT");
+    run.onMainWindow = [&](zq61::gui::MainWindow& main) {
+        prompter.setParentWindow(&main);
+        if (!screenshot.isEmpty()) {
+            QTimer::singleShot(1500, &main, [&main, screenshot] {
+                main.grab().save(screenshot);
+                main.close();
+            });
+        }
+    };
+    run.start();
+    if (qEnvironmentVariableIsSet("ZQ61_EXIT_AFTER_SPLASH")) reportSplashAndQuit(run.splash());
+    if (!screenshot.isEmpty()) run.splash()->finish();
+    return app.exec();
+}

@@ -1,0 +1,355 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTime>
+#include <QTimer>
+
+#include "app/app_context.h"
+#include "app/navigation_pane.h"
+#include "app/radio_commands.h"
+#include "app/twips.h"
+#include "app/window_names.h"
+#include "codec/text_helpers.h"
+#include "model/bands.h"
+#include "model/text_ids.h"
+
+namespace zq61::gui {
+
+namespace {
+
+// Until the radio link is there, its commands only say so.
+class PendingRadioCommands : public RadioCommands {
+public:
+    explicit PendingRadioCommands(MainWindow& main) : main_(main) {}
+    void readFromRadio() override { notAvailable(); }
+    void writeToRadio() override { notAvailable(); }
+    void ReadRMGDataFromRadio() override { notAvailable(); }
+    void editPassword() override { notAvailable(); }
+    void choosePort() override { notAvailable(); }
+    void closePort() override {}
+
+private:
+    void notAvailable() { main_.showStatusNote("The radio link is not yet available."); }
+    MainWindow& main_;
+};
+
+// Window placement defaults, in twips.
+constexpr double kDefaultLeft = 1000;
+constexpr double kDefaultTop = 1000;
+constexpr double kDefaultWidth = 12500;
+constexpr double kDefaultHeight = 9500;
+
+QString placementStoreName(const QString& title) {
+    QString name = title;
+    name.replace('/', '_').replace('\\', '_');
+    return name.isEmpty() ? QStringLiteral("zq61") : name;
+}
+
+double readTwips(const QSettings& store, const char* key, double fallback) {
+    bool ok = false;
+    const double v = QLocale::c().toDouble(store.value(key).toString(), &ok);
+    return ok ? v : fallback;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& context)
+    : ctx_(context),
+      mdi_(new QMdiArea),
+      pane_(nullptr),
+      newDocTimer_(new QTimer(this)),
+      clock_(new QTimer(this)),
+      pendingRadio_(std::make_unique<PendingRadioCommands>(*this)) {
+    setObjectName(win::kMain);
+    runModal = [](QDialog& dialog) { return dialog.exec(); };
+
+    auto* inner = new QWidget;
+    auto* layout = new QHBoxLayout(inner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    pane_ = new NavigationPane(inner);
+    layout->addWidget(pane_);
+    mdi_->setObjectName("MDIClient");
+    layout->addWidget(mdi_, 1);
+    setCentralWidget(inner);
+    connect(pane_, &NavigationPane::nodeClicked, this, &MainWindow::onNodeClicked);
+    connect(pane_, &NavigationPane::closeRequested, this, [this] {
+        pane_->hide();
+        treeViewItem_->setChecked(false);
+    });
+
+    newDocTimer_->setObjectName("NewDocTimer");
+    newDocTimer_->setSingleShot(true);
+    newDocTimer_->setInterval(100);
+    connect(newDocTimer_, &QTimer::timeout, this, &MainWindow::onNewDocTimer);
+
+    buildMenus();
+    buildToolbar();
+    buildStatusBar();
+    clock_->setInterval(1000);
+    connect(clock_, &QTimer::timeout, this, &MainWindow::updateClock);
+    clock_->start();
+    updateClock();
+
+    // Load: placement, texts, tree, the first document and its channel window.
+    restorePlacement();
+    ApplyMainTexts();
+    LoadTree();
+    LoadNewDoc2();
+    ShowCHInfo(false);
+}
+
+MainWindow::~MainWindow() = default;
+
+RadioCommands& MainWindow::radio() { return ctx_.radio ? *ctx_.radio : *pendingRadio_; }
+
+// ---- Texts ----
+
+void MainWindow::ApplyMainTexts() {
+    const Document& doc = ctx_.document;
+    fileFilter_ = ctx_.text(txt::kDataFileType) + " (*.dat)";
+    const Settings& s = ctx_.settings;
+    panels_[2]->setText(ctx_.text(txt::kPortPanel) +
+                        (s.PortName.empty() ? QString::number(s.ComPortNumber)
+                                            : QString::fromStdString(s.PortName)));
+    panels_[1]->setText(QString::fromStdString(cleanString(doc.ModelName) + "[" +
+                                               bandModeName(doc.BandMode) + ":" +
+                                               doc.BandRangeText + "]"));
+    ShowMainTxt();
+    for (auto& [item, id] : captions_) item->setText(ctx_.text(id));
+    for (auto& [button, id] : tooltips_) {
+        button->setText(ctx_.text(id));
+        button->setToolTip(ctx_.text(id));
+    }
+}
+
+void MainWindow::ShowMainTxt() {
+    const Document& doc = ctx_.document;
+    const std::string model = cleanString(doc.ModelName);
+    const std::string band = bandModeName(doc.BandMode);
+    setWindowTitle(ctx_.text(txt::kAppTitle) +
+                   QString::fromStdString("[" + model + ":" + band + ":" +
+                                          bandLabel(doc.BandRangeText) + "][") +
+                   ctx_.text(txt::kCaptionFileLabel) + ":" +
+                   QString::fromStdString(fileNameOfPath(doc.DataFileName)) + "]");
+    pane_->setModelLabel(QString::fromStdString(model + ":" + band));
+}
+
+void MainWindow::LoadTree() {
+    const Document& doc = ctx_.document;
+    pane_->LoadTree(
+        QString::fromStdString(cleanString(doc.ModelName) + ":" + bandModeName(doc.BandMode)),
+        ctx_.texts);
+}
+
+void MainWindow::Change_Language() {
+    ApplyMainTexts();
+    LoadTree();
+}
+
+void MainWindow::activated() {
+    Settings& s = ctx_.settings;
+    if (s.CurrentLanguage == s.ShownLanguage) return;
+    s.ShownLanguage = s.CurrentLanguage;
+    Change_Language();
+    CloseCurAllWindows();
+    showWindowOnce(win::kChannels);
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate) activated();
+    return handled;
+}
+
+// ---- Child windows ----
+
+QWidget* MainWindow::findWindow(const QString& name) const {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->widget() && sub->widget()->objectName() == name) return sub->widget();
+    return nullptr;
+}
+
+QStringList MainWindow::openWindowNames() const {
+    QStringList names;
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->widget()) names << sub->widget()->objectName();
+    return names;
+}
+
+QWidget* MainWindow::showWindowOnce(const QString& name) {
+    if (QWidget* open = findWindow(name)) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
+        if (sub) {
+            if (sub->isMinimized()) sub->showNormal();
+            mdi_->setActiveSubWindow(sub);
+        }
+        open->setFocus();
+        return open;
+    }
+    const ChildWindowFactory* factory = ctx_.windows.find(name);
+    if (!factory) return nullptr;
+    QWidget* widget = (*factory)(*this);
+    if (!widget) return nullptr;
+    widget->setObjectName(name);
+    QMdiSubWindow* sub = mdi_->addSubWindow(widget);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    sub->show();
+    cascade();
+    return widget;
+}
+
+void MainWindow::closeWindowsNamed(const QString& name) {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (!sub->widget() || sub->widget()->objectName() != name) continue;
+        // A closed child window leaves the area's list at once, so it can be
+        // opened again straight away.
+        sub->close();
+    }
+}
+
+void MainWindow::CloseCurAllWindows() {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->close();
+    // Dialogs the program has open besides the main window.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible() && qobject_cast<QDialog*>(w)) w->close();
+}
+
+void MainWindow::cascade() { mdi_->cascadeSubWindows(); }
+
+void MainWindow::tileHorizontally() {
+    const auto subs = mdi_->subWindowList();
+    if (subs.isEmpty()) return;
+    const QRect area = mdi_->viewport()->rect();
+    const int h = area.height() / static_cast<int>(subs.size());
+    for (int i = 0; i < subs.size(); ++i) {
+        subs[i]->showNormal();
+        subs[i]->setGeometry(0, i * h, area.width(), h);
+    }
+}
+
+void MainWindow::tileVertically() {
+    const auto subs = mdi_->subWindowList();
+    if (subs.isEmpty()) return;
+    const QRect area = mdi_->viewport()->rect();
+    const int w = area.width() / static_cast<int>(subs.size());
+    for (int i = 0; i < subs.size(); ++i) {
+        subs[i]->showNormal();
+        subs[i]->setGeometry(i * w, 0, w, area.height());
+    }
+}
+
+void MainWindow::arrangeIcons() {
+    // Minimised child windows in a row along the bottom edge.
+    int x = 0;
+    const int bottom = mdi_->viewport()->height();
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (!sub->isMinimized()) continue;
+        sub->move(x, bottom - sub->height());
+        x += sub->width();
+    }
+}
+
+// ---- Status bar ----
+
+void MainWindow::buildStatusBar() {
+    status_ = statusBar();
+    status_->setObjectName("sbStatusBar");
+    for (int i = 0; i < 5; ++i) {
+        panels_[i] = new QLabel;
+        panels_[i]->setObjectName(QString("sbStatusBarPanel%1").arg(i + 1));
+        panels_[i]->setContentsMargins(6, 0, 6, 0);
+        if (i == 0)
+            status_->addWidget(panels_[i], 1);
+        else
+            status_->addPermanentWidget(panels_[i]);
+    }
+}
+
+void MainWindow::updateClock() {
+    const QLocale locale = QLocale::system();
+    panels_[3]->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    panels_[4]->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+}
+
+void MainWindow::showStatusNote(const QString& text) { status_->showMessage(text, 5000); }
+
+// ---- Placement ----
+
+void MainWindow::restorePlacement() {
+    QSettings store("zq61", placementStoreName(ctx_.applicationTitle));
+    store.beginGroup("Settings");
+    const double left = readTwips(store, "MainLeft", kDefaultLeft);
+    const double top = readTwips(store, "MainTop", kDefaultTop);
+    const double width = readTwips(store, "MainWidth", kDefaultWidth);
+    const double height = readTwips(store, "MainHeight", kDefaultHeight);
+    QRect wanted(twipsToPixels(left, this), twipsToPixels(top, this), twipsToPixels(width, this),
+                 twipsToPixels(height, this));
+    // A place on a screen that is no longer there would hide the window.
+    bool onScreen = false;
+    for (QScreen* screen : QGuiApplication::screens())
+        onScreen = onScreen || screen->availableGeometry().intersects(wanted);
+    if (!onScreen || wanted.width() < 100 || wanted.height() < 100)
+        wanted = QRect(twipsToPixels(kDefaultLeft, this), twipsToPixels(kDefaultTop, this),
+                       twipsToPixels(kDefaultWidth, this), twipsToPixels(kDefaultHeight, this));
+    move(wanted.topLeft());
+    resize(wanted.size());
+}
+
+void MainWindow::savePlacement() {
+    if (isMinimized()) return;
+    const QRect r = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    QSettings store("zq61", placementStoreName(ctx_.applicationTitle));
+    store.beginGroup("Settings");
+    auto twips = [this](int px) { return QString::number(static_cast<float>(pixelsToTwips(px, this))); };
+    store.setValue("MainLeft", twips(r.x()));
+    store.setValue("MainTop", twips(r.y()));
+    store.setValue("MainWidth", twips(r.width()));
+    store.setValue("MainHeight", twips(r.height()));
+}
+
+// ---- Unload ----
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (unloaded_) {
+        event->accept();
+        return;
+    }
+    savePlacement();
+    if (documentChanged()) {
+        const PromptAnswer answer = ctx_.prompter.yesNoCancel(
+            ctx_.texts.text(txt::kSaveChanges), PromptIcon::Warning, std::string());
+        if (answer == PromptAnswer::Cancel) {
+            event->ignore();
+            return;
+        }
+        // The user asked to keep the edits: without a written file the
+        // program stays open rather than lose them.
+        if (answer == PromptAnswer::Yes && !save()) {
+            event->ignore();
+            return;
+        }
+    }
+    unloaded_ = true;
+    radio().closePort();
+    saveSettingBytes(ctx_.settings);
+    event->accept();
+}
+
+void MainWindow::exitProgram() { close(); }
+
+}  // namespace zq61::gui

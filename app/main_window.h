@@ -1,0 +1,160 @@
+#pragma once
+
+// The program's main window: menus, toolbar, status bar, the navigation
+// pane and the child windows of the editors on a multiple-document area.
+// It runs the document commands (new, open, save, save as, exit) and
+// dispatches the radio commands to the radio link.
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QDialog;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTimer;
+
+namespace zq61::gui {
+
+struct AppContext;
+class NavigationPane;
+class RadioCommands;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window in its load order: placement, texts, tree and the
+    // first untitled document with its channel window.
+    explicit MainWindow(AppContext& context);
+    ~MainWindow() override;
+
+    AppContext& context() { return ctx_; }
+
+    // ---- Operations other windows call ----
+    // All main window texts, then the tree again.
+    void Change_Language();
+    // Closes every child window and dialog.
+    void CloseCurAllWindows();
+    // Shows or hides the channel-edit menu and its toolbar buttons; they
+    // have no action, so the program keeps them hidden.
+    void ShowCHInfo(bool visible);
+    // Caption, model label and the tree's root text.
+    void ShowMainTxt();
+    void LoadTree();
+    // Closes all child windows; a new document follows 100 ms later.
+    void LoadNewDoc();
+    // The new document of the program's start.
+    void LoadNewDoc2();
+    void ApplyMainTexts();
+
+    // Gives the named child window the focus, or opens it and cascades.
+    // Returns the window's widget (nullptr for an unknown name).
+    QWidget* showWindowOnce(const QString& name);
+    // Closes every open child window of that name.
+    void closeWindowsNamed(const QString& name);
+    // The open child window of that name, or nullptr.
+    QWidget* findWindow(const QString& name) const;
+    QStringList openWindowNames() const;
+    void cascade();
+
+    // ---- Commands ----
+    void newFromMenu();  // asks 9006 (when changed), then 9026
+    void initialize();   // New from the Initialize data
+    void open();
+    bool save();    // true when the document was written
+    bool saveAs();  // true when the document was written
+    // After the window became active: applies a language chosen meanwhile.
+    void activated();
+
+    // A short note in the status bar (commands that are not available).
+    void showStatusNote(const QString& text);
+
+    // Runs a modal dialog (exec); tests answer dialogs through this.
+    std::function<int(QDialog&)> runModal;
+
+    QMdiArea* mdiArea() const { return mdi_; }
+    NavigationPane* navigationPane() const { return pane_; }
+    QTimer* newDocTimer() const { return newDocTimer_; }
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building.
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    QMenu* addMenu(QMenu* parent, const char* name, int textId);
+    QAction* addItem(QMenu* menu, const char* name, int textId, const char* shortcut,
+                     void (MainWindow::*handler)());
+    QAction* addHiddenItem(QMenu* menu, const char* name, int textId, const char* shortcut = "");
+    void addToolButton(const char* key, int textId, int icon);
+    void addToolSeparator();
+    void fillWindowMenu();
+
+    // Document.
+    bool SaveDocument();
+    void OpenDocument();
+    // Yes on the save question before a document is discarded: true when
+    // the document was written.
+    bool saveBeforeDiscarding();
+    bool documentChanged() const;
+    void onNewDocTimer();
+
+    // Dispatch.
+    void toolbarAction(const QString& key);
+    void onNodeClicked(const QString& key);
+    void showChannels();
+    void showOptFeatures();
+    void showDtmf();
+    void showToneTips();
+    void showKeys();
+    void radioInformation();
+    void readFromRadio();
+    void writeToRadio();
+    void editPassword();
+    void choosePort();
+    void chooseLanguage();
+    void modelInformation();
+    void about();
+    void toggleTreeView();
+    void toggleToolbar();
+    void toggleStatusBar();
+    void tileHorizontally();
+    void tileVertically();
+    void arrangeIcons();
+    void exitProgram();
+    RadioCommands& radio();
+
+    // Placement of the window, in twips, kept per user.
+    void restorePlacement();
+    void savePlacement();
+    void updateClock();
+
+    AppContext& ctx_;
+    QMdiArea* mdi_;
+    NavigationPane* pane_;
+    QToolBar* toolbar_ = nullptr;
+    QStatusBar* status_ = nullptr;
+    QLabel* panels_[5] = {};
+    QMenu* windowMenu_ = nullptr;
+    QAction* treeViewItem_ = nullptr;
+    QAction* toolbarItem_ = nullptr;
+    QAction* statusBarItem_ = nullptr;
+    QMenu* chEditMenu_ = nullptr;
+    std::vector<QAction*> chEditButtons_;
+    std::vector<std::pair<QAction*, int>> captions_;  // menu item, text id
+    std::vector<std::pair<QAction*, int>> tooltips_;  // toolbar button, text id
+    QString fileFilter_;
+    QTimer* newDocTimer_;
+    QTimer* clock_;
+    std::unique_ptr<RadioCommands> pendingRadio_;
+    bool unloaded_ = false;
+};
+
+}  // namespace zq61::gui

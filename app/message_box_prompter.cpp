@@ -1,0 +1,85 @@
+#include "app/message_box_prompter.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace zq61::gui {
+
+namespace {
+
+QMessageBox::Icon boxIcon(PromptIcon icon) {
+    switch (icon) {
+        case PromptIcon::Information: return QMessageBox::Information;
+        case PromptIcon::Warning: return QMessageBox::Warning;
+        case PromptIcon::Question: return QMessageBox::Question;
+        case PromptIcon::Error: return QMessageBox::Critical;
+        case PromptIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Texts keep the "\r\n" line breaks of the language files; the box wants "\n".
+QString boxText(const std::string& text) {
+    return QString::fromStdString(text).replace("\r\n", "\n");
+}
+
+}  // namespace
+
+int MessageBoxPrompter::show(const std::string& text, PromptIcon icon, const std::string& title,
+                             int buttons) {
+    QWidget* parent = parent_ ? parent_.data() : QApplication::activeWindow();
+    QMessageBox box(boxIcon(icon),
+                    title.empty() && title_ ? *title_ : QString::fromStdString(title),
+                    boxText(text), QMessageBox::StandardButtons(buttons), parent);
+    return box.exec();
+}
+
+void MessageBoxPrompter::message(const std::string& text, PromptIcon icon,
+                                 const std::string& title) {
+    show(text, icon, title, QMessageBox::Ok);
+}
+
+PromptAnswer MessageBoxPrompter::okCancel(const std::string& text, PromptIcon icon,
+                                          const std::string& title) {
+    return show(text, icon, title, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok
+               ? PromptAnswer::Ok
+               : PromptAnswer::Cancel;
+}
+
+PromptAnswer MessageBoxPrompter::yesNo(const std::string& text, PromptIcon icon,
+                                       const std::string& title) {
+    return show(text, icon, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
+               ? PromptAnswer::Yes
+               : PromptAnswer::No;
+}
+
+PromptAnswer MessageBoxPrompter::yesNoCancel(const std::string& text, PromptIcon icon,
+                                             const std::string& title) {
+    switch (show(text, icon, title, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        case QMessageBox::Yes: return PromptAnswer::Yes;
+        case QMessageBox::No: return PromptAnswer::No;
+        default: return PromptAnswer::Cancel;  // also the close box and Escape
+    }
+}
+
+PromptAnswer MessageBoxPrompter::retryCancel(const std::string& text, PromptIcon icon,
+                                             const std::string& title) {
+    return show(text, icon, title, QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry
+               ? PromptAnswer::Retry
+               : PromptAnswer::Cancel;
+}
+
+std::optional<std::string> MessageBoxPrompter::password(const std::string& current) {
+    // The radio link replaces this with its own password window.
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent_ ? parent_.data() : QApplication::activeWindow(),
+                              title_ ? *title_ : QString(), QString(), QLineEdit::Password,
+                              QString::fromStdString(current), &ok);
+    if (!ok) return std::nullopt;
+    return text.toStdString();
+}
+
+}  // namespace zq61::gui

@@ -1,0 +1,74 @@
+#include "app/program_run.h"
+
+#include <QDir>
+
+#include "app/main_window.h"
+#include "app/qt_program_starter.h"
+#include "app/splash_window.h"
+#include "codec/frequency.h"
+#include "model/new_document.h"
+#include "model/program_versions.h"
+#include "model/text_ids.h"
+#include "model/version_table.h"
+
+namespace zq61::gui {
+
+QString startPicturePath(const QString& programFolder, int language) {
+    if (language == kEnglish) return QDir(programFolder).filePath("StartE.jpg");
+    if (language == kChinese) return QDir(programFolder).filePath("StartC.jpg");
+    return QString();
+}
+
+ProgramRun::ProgramRun(const QString& programFolder, Prompter& prompter,
+                       FileDialogs& fileDialogs, std::string localeName)
+    : ctx_(prompter, fileDialogs),
+      localeName_(std::move(localeName)),
+      starter_(std::make_unique<QtProgramStarter>()) {
+    ctx_.settings.ProgramFolder = QDir::cleanPath(programFolder).toStdString();
+}
+
+ProgramRun::~ProgramRun() = default;
+
+void ProgramRun::start() {
+    Settings& s = ctx_.settings;
+    Document& doc = ctx_.document;
+
+    // The version table of the installation.
+    const std::string root = SettingsRoot(s.ProgramFolder);
+    ctx_.versions = std::make_unique<ProgramVersions>(VersionTable::load(root), root,
+                                                      QtProgramStarter::executableName(),
+                                                      *starter_);
+
+    // Language (locale, then mysetup.ini), serial port, first-run flag.
+    readStartupSettings(s, localeName_);
+
+    // The model this program serves, in HAM mode.
+    doc.ModelName = kModelName;
+    doc.BandRangeText = "28.000 - 29.700 MHz";
+    doc.BandMode = 2;
+    const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
+    doc.BandLowMHz = limits.lowMHz;
+    doc.BandHighMHz = limits.highMHz;
+
+    s.IsNt60 = detectIsNt60();
+
+    NewDocumentOptions options;
+    options.programDir = s.ProgramFolder;
+    options.resetLink = ctx_.resetLink;
+    newDocument(doc, options);
+
+    splash_ = std::make_unique<SplashWindow>(
+        startPicturePath(ctx_.programFolder(), s.CurrentLanguage), [this] { openMainWindow(); });
+    splash_->show();
+
+    ctx_.applicationTitle = ctx_.text(txt::kAppTitle);
+    loadSettingBytes(s);
+}
+
+void ProgramRun::openMainWindow() {
+    main_ = std::make_unique<MainWindow>(ctx_);
+    if (onMainWindow) onMainWindow(*main_);
+    main_->show();
+}
+
+}  // namespace zq61::gui

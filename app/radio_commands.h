@@ -1,0 +1,21 @@
+#pragma once
+
+// The radio commands of the main window (read, write, radio information,
+// password, port selection) and the serial port it owns. The radio link
+// supplies the implementation; the main window only dispatches to it.
+
+namespace zq61::gui {
+
+class RadioCommands {
+public:
+    virtual ~RadioCommands() = default;
+    virtual void readFromRadio() = 0;         // menu mnuReadFromRadio, toolbar "ReadRadio"
+    virtual void writeToRadio() = 0;          // menu mnuWriteToRadio, toolbar "WriteRadio"
+    virtual void ReadRMGDataFromRadio() = 0;  // radio information transfer
+    virtual void editPassword() = 0;          // the password dialog
+    virtual void choosePort() = 0;            // the port dialog
+    // Closes the serial port when it is open (the program is ending).
+    virtual void closePort() = 0;
+};
+
+}  // namespace zq61::gui

@@ -1,0 +1,237 @@
+// The main window's menus, toolbar, status bar and caption in both
+// languages, and the items that are never shown.
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "app/navigation_pane.h"
+#include "gui_test_support.h"
+#include "model/bands.h"
+#include "model/text_ids.h"
+
+using namespace zq61;
+using namespace zq61::test;
+
+namespace {
+
+struct Item {
+    const char* name;
+    int textId;
+    const char* shortcut;
+};
+
+// Every visible menu entry with its caption and shortcut.
+const Item kVisibleMenuItems[] = {
+    {"mnuFile", txt::kMenuFile, ""},
+    {"mnuFileNew", txt::kMenuFileNew, "Ctrl+N"},
+    {"mnuFileOpen", txt::kMenuFileOpen, "Ctrl+O"},
+    {"mnuFileSave", txt::kMenuFileSave, ""},
+    {"mnuFileSaveAs", txt::kMenuFileSaveAs, ""},
+    {"mnuFileExit", txt::kMenuFileExit, ""},
+    {"mnuModel", txt::kMenuModel, ""},
+    {"mnuModelInfo", txt::kMenuModelInfo, ""},
+    {"mnuEdit", txt::kMenuEdit, ""},
+    {"mnuChannelInfo", txt::kMenuChannelInfo, ""},
+    {"mnuOptFeature", txt::kMenuOptFeature, ""},
+    {"mnuToneTips", txt::kMenuToneTips, ""},
+    {"MnuDTMF", txt::kMenuDtmf, ""},
+    {"MnuKey", txt::kMenuKey, ""},
+    {"MnuLocalInfo", txt::kMenuLocalInfo, ""},
+    {"mnuProgram", txt::kMenuProgram, ""},
+    {"mnuReadFromRadio", txt::kMenuReadFromRadio, "Ctrl+R"},
+    {"mnuWriteToRadio", txt::kMenuWriteToRadio, "Ctrl+W"},
+    {"MnuProPassWord", txt::kMenuProPassWord, "Ctrl+P"},
+    {"mnuSet", txt::kMenuSet, ""},
+    {"mnuComm", txt::kMenuComm, ""},
+    {"mnuLanguage", txt::kMenuLanguage, ""},
+    {"MnuInit", txt::kMenuInit, ""},
+    {"mnuView", txt::kMenuView, ""},
+    {"mnuTreeView", txt::kMenuTreeView, ""},
+    {"mnuViewToolbar", txt::kMenuViewToolbar, ""},
+    {"mnuViewStatusBar", txt::kMenuViewStatusBar, ""},
+    {"mnuWindow", txt::kMenuWindow, ""},
+    {"mnuWindowCascade", txt::kMenuWindowCascade, ""},
+    {"mnuCloseAll", txt::kMenuCloseAll, ""},
+    {"mnuHelp", txt::kMenuHelp, ""},
+    {"mnuHelpAbout", txt::kMenuHelpAbout, ""},
+};
+
+const char* const kHiddenMenuItems[] = {
+    "mnuFileEOpen", "mnuFilePrint", "MnuCHEdit", "MnuCHCut", "MnuCHCopy", "MnuCHPaste",
+    "MnuCHInsert", "MnuCHDelete", "MnuCHMoveUp", "MnuCHMoveDown", "mnuGroupName",
+    "mnuResetInit", "MnuRadioFre", "MnuScan", "MnuAlert", "MnuTestFre", "mnuEmbeddedMsg",
+    "MnuCHHabits", "mnuWindowTileHorizontal", "mnuWindowTileVertical",
+    "mnuWindowArrangeIcons", "mnuHelpTopic"};
+
+const Item kToolbar[] = {
+    {"NewFile", txt::kToolNewFile, ""},       {"OpenFile", txt::kToolOpenFile, ""},
+    {"SaveFile", txt::kToolSaveFile, ""},     {"", 0, ""},
+    {"Print", txt::kToolPrint, ""},           {"", 0, ""},
+    {"ReadRadio", txt::kToolReadRadio, ""},   {"CommSet", txt::kToolCommSet, ""},
+    {"WriteRadio", txt::kToolWriteRadio, ""}, {"", 0, ""},
+    {"BtnCHCut", txt::kToolChCut, ""},        {"BtnCHCopy", txt::kToolChCopy, ""},
+    {"BtnCHPaste", txt::kToolChPaste, ""},    {"", 0, ""},
+    {"BtnCHInsert", txt::kToolChInsert, ""},  {"BtnCHDelete", txt::kToolChDelete, ""},
+    {"BtnCHMoveUp", txt::kToolChMoveUp, ""},  {"BtnCHMoveDown", txt::kToolChMoveDown, ""},
+    {"", 0, ""},                              {"About", txt::kToolAbout, ""},
+};
+
+QAction* action(QWidget& main, const char* name) {
+    for (QAction* a : main.findChildren<QAction*>())
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+QString setup(int language) {
+    return QString("[language]\nIsFirstRun=0\ncomPort=7\nCurrentLanguage=%1\n").arg(language);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void captionsFromTheLanguageFile_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 1;
+        QTest::newRow("Chinese") << 2;
+    }
+    void captionsFromTheLanguageFile() {
+        QFETCH(int, language);
+        GuiRun r(setup(language));
+        gui::MainWindow& main = r.start();
+        main.activated();
+        auto text = [&](int id) { return r.ctx().text(id); };
+
+        for (const Item& item : kVisibleMenuItems) {
+            QAction* a = action(main, item.name);
+            QVERIFY2(a, item.name);
+            QVERIFY2(a->isVisible(), item.name);
+            QVERIFY2(!text(item.textId).isEmpty(), item.name);
+            QCOMPARE(a->text(), text(item.textId));
+            QCOMPARE(a->shortcut(), QKeySequence(item.shortcut));
+        }
+        QCOMPARE(action(main, "mnuWindowTileHorizontal")->text(),
+                 QString("Tile Windows &Horizontally"));
+
+        const QList<QAction*> buttons = main.findChild<QToolBar*>("tbToolBar")->actions();
+        QCOMPARE(buttons.size(), qsizetype(std::size(kToolbar)));
+        for (int pos = 0; pos < buttons.size(); ++pos) {
+            const Item& expected = kToolbar[pos];
+            QCOMPARE(buttons[pos]->isSeparator(), expected.textId == 0);
+            // Positions 11 to 19 are the channel-edit group, never shown.
+            QCOMPARE(buttons[pos]->isVisible(), pos < 10 || pos == 19);
+            if (expected.textId == 0) continue;
+            QCOMPARE(buttons[pos]->objectName(), QString(expected.name));
+            QVERIFY(!text(expected.textId).isEmpty());
+            QCOMPARE(buttons[pos]->toolTip(), text(expected.textId));
+        }
+
+        // Status bar: port, model and band; the file filter of the dialogs.
+        QCOMPARE(main.findChild<QLabel*>("sbStatusBarPanel3")->text(),
+                 text(txt::kPortPanel) + "7");
+        QCOMPARE(main.findChild<QLabel*>("sbStatusBarPanel2")->text(),
+                 QString("ZQ-61[HAM:28.000 - 29.700 MHz]"));
+        QVERIFY(!main.findChild<QLabel*>("sbStatusBarPanel4")->text().isEmpty());
+        QVERIFY(!main.findChild<QLabel*>("sbStatusBarPanel5")->text().isEmpty());
+        main.open();  // cancelled
+        QCOMPARE(r.dialogs.filters.back(), text(txt::kDataFileType) + " (*.dat)");
+    }
+
+    void hiddenItemsStayHiddenAndInert() {
+        GuiRun r;
+        gui::MainWindow& main = r.start();
+        main.show();
+        for (const char* name : kHiddenMenuItems) {
+            QAction* a = action(main, name);
+            QVERIFY2(a, name);
+            QVERIFY2(!a->isVisible(), name);
+        }
+        // Their shortcuts do not take the editing keys from a child window.
+        auto* editor = new QLineEdit("channel");
+        editor->setObjectName("editor");
+        main.mdiArea()->addSubWindow(editor)->show();
+        QApplication::setActiveWindow(&main);
+        editor->setFocus();
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(editor->text(), QString());
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor->text(), QString("channel"));
+        QVERIFY(r.prompter.shown.empty());
+        QCOMPARE(r.dialogs.openShown + r.dialogs.saveShown, 0);
+    }
+
+    void captionForEachBandMode_data() {
+        QTest::addColumn<int>("bandMode");
+        QTest::addColumn<QString>("band");
+        QTest::newRow("CB") << 0 << "CB:Frequency";
+        QTest::newRow("HF") << 1 << "HF:25.615 - 30.105 MHz";
+        QTest::newRow("HAM") << 2 << "HAM:28.000 - 29.700 MHz";
+    }
+    void captionForEachBandMode() {
+        QFETCH(int, bandMode);
+        QFETCH(QString, band);
+        GuiRun r;
+        gui::MainWindow& main = r.start();
+        r.doc().BandMode = static_cast<int16_t>(bandMode);
+        r.doc().BandRangeText = bandRangeText(bandMode);
+        r.doc().DataFileName = "/home/user/radios/club.dat";
+        main.ApplyMainTexts();
+        const QString title = r.ctx().text(txt::kAppTitle);
+        QCOMPARE(main.windowTitle(), title + "[ZQ-61:" + band + "][" +
+                                         r.ctx().text(txt::kCaptionFileLabel) + ":club.dat]");
+        const QString label = "ZQ-61:" + band.section(':', 0, 0);
+        QCOMPARE(main.findChild<QLabel*>("Label1")->text(), label);
+        QCOMPARE(main.navigationPane()->tree()->topLevelItem(0)->text(0), label);
+    }
+
+    void viewItemsToggleToolbarAndStatusBar() {
+        GuiRun r;
+        gui::MainWindow& main = r.start();
+        main.show();
+        QAction* toolbarItem = action(main, "mnuViewToolbar");
+        QAction* statusItem = action(main, "mnuViewStatusBar");
+        QVERIFY(toolbarItem->isChecked() && statusItem->isChecked());
+        toolbarItem->trigger();
+        statusItem->trigger();
+        QVERIFY(!main.findChild<QToolBar*>("tbToolBar")->isVisible());
+        QVERIFY(!main.statusBar()->isVisible());
+        toolbarItem->trigger();
+        QVERIFY(main.findChild<QToolBar*>("tbToolBar")->isVisible());
+        QVERIFY(toolbarItem->isChecked());
+    }
+
+    void radioCommandsGoToTheRadioLink() {
+        GuiRun r;
+        gui::MainWindow& main = r.start();
+        action(main, "mnuReadFromRadio")->trigger();
+        action(main, "ReadRadio")->trigger();
+        action(main, "mnuWriteToRadio")->trigger();
+        action(main, "WriteRadio")->trigger();
+        action(main, "MnuProPassWord")->trigger();
+        action(main, "mnuComm")->trigger();
+        action(main, "CommSet")->trigger();
+        action(main, "Print")->trigger();
+        QCOMPARE(r.radio.reads, 2);
+        QCOMPARE(r.radio.writes, 2);
+        QCOMPARE(r.radio.passwords, 1);
+        QCOMPARE(r.radio.ports, 2);
+        // Without a radio link the commands say so in the status bar.
+        r.ctx().radio = nullptr;
+        action(main, "mnuReadFromRadio")->trigger();
+        QVERIFY(!main.statusBar()->currentMessage().isEmpty());
+        QVERIFY(r.prompter.shown.empty());
+    }
+};
+
+ZQ61_GUI_TEST(MainWindowTest)
+#include "main_window_test.moc"
