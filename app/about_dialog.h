@@ -10,7 +10,7 @@ struct AppContext;
 
 class FrmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     FrmAbout(AppContext& context, QWidget* parent);
 };
 

@@ -19,14 +19,14 @@ class MainWindow;
 using ChildWindowFactory = std::function<QWidget*(MainWindow&)>;
 
 class ChildWindowRegistry {
-public:
+  public:
     void set(const QString& name, ChildWindowFactory factory) { factories_[name] = factory; }
     const ChildWindowFactory* find(const QString& name) const {
         auto it = factories_.constFind(name);
         return it == factories_.constEnd() ? nullptr : &it.value();
     }
 
-private:
+  private:
     QHash<QString, ChildWindowFactory> factories_;
 };
 

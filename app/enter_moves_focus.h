@@ -10,13 +10,13 @@
 namespace zq61::gui {
 
 class EnterMovesFocus : public QObject {
-public:
+  public:
     using QObject::QObject;
 
     // Installs the filter on `w`; the filter lives as long as `w`.
     static void install(QWidget* w) { w->installEventFilter(new EnterMovesFocus(w)); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();

@@ -11,7 +11,7 @@ class QWidget;
 namespace zq61::gui {
 
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     // The chosen file, or nothing when the user cancelled.
     virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter) = 0;
@@ -23,7 +23,7 @@ public:
 // The platform's file dialogs; the save dialog adds ".dat" when the user
 // typed a name without an extension.
 class QtFileDialogs : public FileDialogs {
-public:
+  public:
     std::optional<QString> openFileName(QWidget* parent, const QString& filter) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& filter,
                                         const QString& preset) override;

@@ -13,10 +13,10 @@ struct AppContext;
 
 class FrmSetLanguage : public QDialog {
     Q_OBJECT
-public:
+  public:
     FrmSetLanguage(AppContext& context, QWidget* parent);
 
-private:
+  private:
     void commandOk();
 
     AppContext& ctx_;

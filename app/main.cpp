@@ -30,10 +30,10 @@ void preferSimplifiedChineseFont(QApplication& app) {
 
 // The splash is on screen once its first paint has gone through.
 class SplashPaintReporter : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !reported_) {
             reported_ = true;
@@ -49,7 +49,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     bool reported_ = false;
 };
 

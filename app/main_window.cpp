@@ -32,7 +32,7 @@ namespace {
 
 // Until the radio link is there, its commands only say so.
 class PendingRadioCommands : public RadioCommands {
-public:
+  public:
     explicit PendingRadioCommands(MainWindow& main) : main_(main) {}
     void readFromRadio() override { notAvailable(); }
     void writeToRadio() override { notAvailable(); }
@@ -41,7 +41,7 @@ public:
     void choosePort() override { notAvailable(); }
     void closePort() override {}
 
-private:
+  private:
     void notAvailable() { main_.showStatusNote("The radio link is not yet available."); }
     MainWindow& main_;
 };
@@ -114,7 +114,9 @@ MainWindow::MainWindow(AppContext& context)
 
 MainWindow::~MainWindow() = default;
 
-RadioCommands& MainWindow::radio() { return ctx_.radio ? *ctx_.radio : *pendingRadio_; }
+RadioCommands& MainWindow::radio() {
+    return ctx_.radio ? *ctx_.radio : *pendingRadio_;
+}
 
 // ---- Texts ----
 
@@ -122,14 +124,15 @@ void MainWindow::ApplyMainTexts() {
     const Document& doc = ctx_.document;
     fileFilter_ = ctx_.text(txt::kDataFileType) + " (*.dat)";
     const Settings& s = ctx_.settings;
-    panels_[2]->setText(ctx_.text(txt::kPortPanel) +
-                        (s.PortName.empty() ? QString::number(s.ComPortNumber)
-                                            : QString::fromStdString(s.PortName)));
+    panels_[2]->setText(ctx_.text(txt::kPortPanel) + (s.PortName.empty()
+                                                          ? QString::number(s.ComPortNumber)
+                                                          : QString::fromStdString(s.PortName)));
     panels_[1]->setText(QString::fromStdString(cleanString(doc.ModelName) + "[" +
                                                bandModeName(doc.BandMode) + ":" +
                                                doc.BandRangeText + "]"));
     ShowMainTxt();
-    for (auto& [item, id] : captions_) item->setText(ctx_.text(id));
+    for (auto& [item, id] : captions_)
+        item->setText(ctx_.text(id));
     for (auto& [button, id] : tooltips_) {
         button->setText(ctx_.text(id));
         button->setToolTip(ctx_.text(id));
@@ -223,13 +226,16 @@ void MainWindow::closeWindowsNamed(const QString& name) {
 }
 
 void MainWindow::CloseCurAllWindows() {
-    for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->close();
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        sub->close();
     // Dialogs the program has open besides the main window.
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible() && qobject_cast<QDialog*>(w)) w->close();
 }
 
-void MainWindow::cascade() { mdi_->cascadeSubWindows(); }
+void MainWindow::cascade() {
+    mdi_->cascadeSubWindows();
+}
 
 void MainWindow::tileHorizontally() {
     const auto subs = mdi_->subWindowList();
@@ -286,7 +292,9 @@ void MainWindow::updateClock() {
     panels_[4]->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
 }
 
-void MainWindow::showStatusNote(const QString& text) { status_->showMessage(text, 5000); }
+void MainWindow::showStatusNote(const QString& text) {
+    status_->showMessage(text, 5000);
+}
 
 // ---- Placement ----
 
@@ -315,7 +323,9 @@ void MainWindow::savePlacement() {
     const QRect r = isMaximized() ? normalGeometry() : QRect(pos(), size());
     QSettings store("zq61", placementStoreName(ctx_.applicationTitle));
     store.beginGroup("Settings");
-    auto twips = [this](int px) { return QString::number(static_cast<float>(pixelsToTwips(px, this))); };
+    auto twips = [this](int px) {
+        return QString::number(static_cast<float>(pixelsToTwips(px, this)));
+    };
     store.setValue("MainLeft", twips(r.x()));
     store.setValue("MainTop", twips(r.y()));
     store.setValue("MainWidth", twips(r.width()));
@@ -331,8 +341,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     savePlacement();
     if (documentChanged()) {
-        const PromptAnswer answer = ctx_.prompter.yesNoCancel(
-            ctx_.texts.text(txt::kSaveChanges), PromptIcon::Warning, std::string());
+        const PromptAnswer answer = ctx_.prompter.yesNoCancel(ctx_.texts.text(txt::kSaveChanges),
+                                                              PromptIcon::Warning, std::string());
         if (answer == PromptAnswer::Cancel) {
             event->ignore();
             return;
@@ -350,6 +360,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainWindow::exitProgram() { close(); }
+void MainWindow::exitProgram() {
+    close();
+}
 
 }  // namespace zq61::gui

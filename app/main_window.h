@@ -26,7 +26,7 @@ class RadioCommands;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Builds the window in its load order: placement, texts, tree and the
     // first untitled document with its channel window.
     explicit MainWindow(AppContext& context);
@@ -80,11 +80,11 @@ public:
     NavigationPane* navigationPane() const { return pane_; }
     QTimer* newDocTimer() const { return newDocTimer_; }
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     // Building.
     void buildMenus();
     void buildToolbar();

@@ -67,7 +67,8 @@ void MainWindow::buildMenus() {
     addItem(file, "mnuFileOpen", txt::kMenuFileOpen, "Ctrl+O", &MainWindow::open);
     addHiddenItem(file, "mnuFileEOpen", 0);
     addItem(file, "mnuFileSave", txt::kMenuFileSave, "", nullptr);
-    connect(file->findChild<QAction*>("mnuFileSave"), &QAction::triggered, this, [this] { save(); });
+    connect(file->findChild<QAction*>("mnuFileSave"), &QAction::triggered, this,
+            [this] { save(); });
     addItem(file, "mnuFileSaveAs", txt::kMenuFileSaveAs, "", nullptr);
     connect(file->findChild<QAction*>("mnuFileSaveAs"), &QAction::triggered, this,
             [this] { saveAs(); });
@@ -122,7 +123,8 @@ void MainWindow::buildMenus() {
     addHiddenItem(set, "MnuCHHabits", txt::kMenuChHabits, "Ctrl+H");
 
     QMenu* view = addMenu(nullptr, "mnuView", txt::kMenuView);
-    treeViewItem_ = addItem(view, "mnuTreeView", txt::kMenuTreeView, "", &MainWindow::toggleTreeView);
+    treeViewItem_ =
+        addItem(view, "mnuTreeView", txt::kMenuTreeView, "", &MainWindow::toggleTreeView);
     view->addSeparator();
     toolbarItem_ =
         addItem(view, "mnuViewToolbar", txt::kMenuViewToolbar, "", &MainWindow::toggleToolbar);
@@ -136,15 +138,17 @@ void MainWindow::buildMenus() {
     windowMenu_ = addMenu(nullptr, "mnuWindow", txt::kMenuWindow);
     addItem(windowMenu_, "mnuWindowCascade", txt::kMenuWindowCascade, "", &MainWindow::cascade);
     // Hidden at load; they keep fixed English captions.
-    QAction* tileH = addItem(windowMenu_, "mnuWindowTileHorizontal", 0, "",
-                             &MainWindow::tileHorizontally);
+    QAction* tileH =
+        addItem(windowMenu_, "mnuWindowTileHorizontal", 0, "", &MainWindow::tileHorizontally);
     tileH->setText("Tile Windows &Horizontally");
     QAction* tileV =
         addItem(windowMenu_, "mnuWindowTileVertical", 0, "", &MainWindow::tileVertically);
     tileV->setText("Tile Windows &Vertically");
-    QAction* icons = addItem(windowMenu_, "mnuWindowArrangeIcons", 0, "", &MainWindow::arrangeIcons);
+    QAction* icons =
+        addItem(windowMenu_, "mnuWindowArrangeIcons", 0, "", &MainWindow::arrangeIcons);
     icons->setText("&Arrange Icons");
-    for (QAction* a : {tileH, tileV, icons}) a->setVisible(false);
+    for (QAction* a : {tileH, tileV, icons})
+        a->setVisible(false);
     windowMenu_->addSeparator();
     addItem(windowMenu_, "mnuCloseAll", txt::kMenuCloseAll, "", &MainWindow::CloseCurAllWindows);
     windowMenu_->addSeparator();
@@ -159,7 +163,8 @@ void MainWindow::buildMenus() {
 // The Window menu ends with the open child windows; the active one checked.
 void MainWindow::fillWindowMenu() {
     for (QAction* a : windowMenu_->actions())
-        if (a->property("childWindowEntry").toBool()) windowMenu_->removeAction(a), a->deleteLater();
+        if (a->property("childWindowEntry").toBool())
+            windowMenu_->removeAction(a), a->deleteLater();
     int n = 0;
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
         QAction* entry = windowMenu_->addAction(QString("&%1 %2").arg(++n).arg(sub->windowTitle()));
@@ -180,7 +185,9 @@ void MainWindow::addToolButton(const char* key, int textId, int icon) {
     connect(button, &QAction::triggered, this, [this, k] { toolbarAction(k); });
 }
 
-void MainWindow::addToolSeparator() { toolbar_->addSeparator(); }
+void MainWindow::addToolSeparator() {
+    toolbar_->addSeparator();
+}
 
 void MainWindow::buildToolbar() {
     toolbar_ = addToolBar(QString());
@@ -214,19 +221,27 @@ void MainWindow::buildToolbar() {
 
 void MainWindow::ShowCHInfo(bool visible) {
     chEditMenu_->menuAction()->setVisible(visible);
-    for (QAction* button : chEditButtons_) button->setVisible(visible);
+    for (QAction* button : chEditButtons_)
+        button->setVisible(visible);
 }
 
 void MainWindow::toolbarAction(const QString& key) {
     // A failing toolbar action ends quietly.
     try {
-        if (key == "NewFile") LoadNewDoc();
-        else if (key == "OpenFile") open();
-        else if (key == "SaveFile") save();
-        else if (key == "ReadRadio") readFromRadio();
-        else if (key == "CommSet") choosePort();
-        else if (key == "WriteRadio") writeToRadio();
-        else if (key == "About") about();
+        if (key == "NewFile")
+            LoadNewDoc();
+        else if (key == "OpenFile")
+            open();
+        else if (key == "SaveFile")
+            save();
+        else if (key == "ReadRadio")
+            readFromRadio();
+        else if (key == "CommSet")
+            choosePort();
+        else if (key == "WriteRadio")
+            writeToRadio();
+        else if (key == "About")
+            about();
     } catch (const std::exception&) {
     }
 }
@@ -240,27 +255,49 @@ void MainWindow::toggleTreeView() {
     treeViewItem_->setChecked(show);
 }
 
-void MainWindow::toggleToolbar() { toolbar_->setVisible(toolbarItem_->isChecked()); }
+void MainWindow::toggleToolbar() {
+    toolbar_->setVisible(toolbarItem_->isChecked());
+}
 
-void MainWindow::toggleStatusBar() { statusBar()->setVisible(statusBarItem_->isChecked()); }
+void MainWindow::toggleStatusBar() {
+    statusBar()->setVisible(statusBarItem_->isChecked());
+}
 
 // ---- Editor windows and dialogs ----
 
-void MainWindow::showChannels() { showWindowOnce(win::kChannels); }
-void MainWindow::showOptFeatures() { showWindowOnce(win::kOptFeatures); }
-void MainWindow::showDtmf() { showWindowOnce(win::kDtmf); }
-void MainWindow::showToneTips() { showWindowOnce(win::kToneTips); }
-void MainWindow::showKeys() { showWindowOnce(win::kKeys); }
+void MainWindow::showChannels() {
+    showWindowOnce(win::kChannels);
+}
+void MainWindow::showOptFeatures() {
+    showWindowOnce(win::kOptFeatures);
+}
+void MainWindow::showDtmf() {
+    showWindowOnce(win::kDtmf);
+}
+void MainWindow::showToneTips() {
+    showWindowOnce(win::kToneTips);
+}
+void MainWindow::showKeys() {
+    showWindowOnce(win::kKeys);
+}
 
 void MainWindow::radioInformation() {
     closeWindowsNamed(win::kRadioInfo);
     radio().ReadRMGDataFromRadio();
 }
 
-void MainWindow::readFromRadio() { radio().readFromRadio(); }
-void MainWindow::writeToRadio() { radio().writeToRadio(); }
-void MainWindow::editPassword() { radio().editPassword(); }
-void MainWindow::choosePort() { radio().choosePort(); }
+void MainWindow::readFromRadio() {
+    radio().readFromRadio();
+}
+void MainWindow::writeToRadio() {
+    radio().writeToRadio();
+}
+void MainWindow::editPassword() {
+    radio().editPassword();
+}
+void MainWindow::choosePort() {
+    radio().choosePort();
+}
 
 void MainWindow::chooseLanguage() {
     FrmSetLanguage dialog(ctx_, this);
@@ -281,17 +318,25 @@ void MainWindow::about() {
 }
 
 void MainWindow::onNodeClicked(const QString& key) {
-    if (key == "N1") showChannels();
-    else if (key == "N2") showOptFeatures();
-    else if (key == "N4") showDtmf();
-    else if (key == "N12") showToneTips();
-    else if (key == "N8") showKeys();
-    else if (key == "N7") radioInformation();
+    if (key == "N1")
+        showChannels();
+    else if (key == "N2")
+        showOptFeatures();
+    else if (key == "N4")
+        showDtmf();
+    else if (key == "N12")
+        showToneTips();
+    else if (key == "N8")
+        showKeys();
+    else if (key == "N7")
+        radioInformation();
 }
 
 // ---- Documents ----
 
-bool MainWindow::documentChanged() const { return isChanged(ctx_.document); }
+bool MainWindow::documentChanged() const {
+    return isChanged(ctx_.document);
+}
 
 bool MainWindow::SaveDocument() {
     if (!saveDocument(ctx_.document)) return false;
@@ -311,8 +356,8 @@ bool MainWindow::save() {
 
 bool MainWindow::saveAs() {
     Document& doc = ctx_.document;
-    const auto path = ctx_.fileDialogs.saveFileName(this, fileFilter_,
-                                                    QString::fromStdString(doc.DataFileName));
+    const auto path =
+        ctx_.fileDialogs.saveFileName(this, fileFilter_, QString::fromStdString(doc.DataFileName));
     if (!path || path->isEmpty()) return false;
     if (!saveDocumentAs(doc, path->toStdString())) return false;
     ShowMainTxt();
@@ -327,8 +372,8 @@ bool MainWindow::saveBeforeDiscarding() {
 
 void MainWindow::open() {
     if (documentChanged()) {
-        const PromptAnswer answer = ctx_.prompter.yesNoCancel(
-            ctx_.document.text(txt::kSaveChanges), PromptIcon::Warning, std::string());
+        const PromptAnswer answer = ctx_.prompter.yesNoCancel(ctx_.document.text(txt::kSaveChanges),
+                                                              PromptIcon::Warning, std::string());
         if (answer == PromptAnswer::Cancel) return;
         if (answer == PromptAnswer::Yes && !saveBeforeDiscarding()) return;
     }
@@ -357,7 +402,8 @@ void MainWindow::OpenDocument() {
                 close();
                 break;
             case OpenResult::Refused:
-            case OpenResult::Failed: break;
+            case OpenResult::Failed:
+                break;
         }
     } catch (const std::exception&) {
     }
@@ -365,8 +411,8 @@ void MainWindow::OpenDocument() {
 
 void MainWindow::newFromMenu() {
     if (documentChanged()) {
-        const PromptAnswer answer = ctx_.prompter.yesNoCancel(
-            ctx_.document.text(txt::kSaveChanges), PromptIcon::Warning, std::string());
+        const PromptAnswer answer = ctx_.prompter.yesNoCancel(ctx_.document.text(txt::kSaveChanges),
+                                                              PromptIcon::Warning, std::string());
         // No and Cancel both go on to the confirmation below.
         if (answer == PromptAnswer::Yes && !saveBeforeDiscarding()) {
             ctx_.settings.InitialSettingsRequest = false;

@@ -11,11 +11,16 @@ namespace {
 
 QMessageBox::Icon boxIcon(PromptIcon icon) {
     switch (icon) {
-        case PromptIcon::Information: return QMessageBox::Information;
-        case PromptIcon::Warning: return QMessageBox::Warning;
-        case PromptIcon::Question: return QMessageBox::Question;
-        case PromptIcon::Error: return QMessageBox::Critical;
-        case PromptIcon::None: break;
+        case PromptIcon::Information:
+            return QMessageBox::Information;
+        case PromptIcon::Warning:
+            return QMessageBox::Warning;
+        case PromptIcon::Question:
+            return QMessageBox::Question;
+        case PromptIcon::Error:
+            return QMessageBox::Critical;
+        case PromptIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -58,9 +63,12 @@ PromptAnswer MessageBoxPrompter::yesNo(const std::string& text, PromptIcon icon,
 PromptAnswer MessageBoxPrompter::yesNoCancel(const std::string& text, PromptIcon icon,
                                              const std::string& title) {
     switch (show(text, icon, title, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-        case QMessageBox::Yes: return PromptAnswer::Yes;
-        case QMessageBox::No: return PromptAnswer::No;
-        default: return PromptAnswer::Cancel;  // also the close box and Escape
+        case QMessageBox::Yes:
+            return PromptAnswer::Yes;
+        case QMessageBox::No:
+            return PromptAnswer::No;
+        default:
+            return PromptAnswer::Cancel;  // also the close box and Escape
     }
 }
 
@@ -74,10 +82,9 @@ PromptAnswer MessageBoxPrompter::retryCancel(const std::string& text, PromptIcon
 std::optional<std::string> MessageBoxPrompter::password(const std::string& current) {
     // The radio link replaces this with its own password window.
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent_ ? parent_.data() : QApplication::activeWindow(),
-                              title_ ? *title_ : QString(), QString(), QLineEdit::Password,
-                              QString::fromStdString(current), &ok);
+    const QString text = QInputDialog::getText(
+        parent_ ? parent_.data() : QApplication::activeWindow(), title_ ? *title_ : QString(),
+        QString(), QLineEdit::Password, QString::fromStdString(current), &ok);
     if (!ok) return std::nullopt;
     return text.toStdString();
 }

@@ -12,7 +12,7 @@
 namespace zq61::gui {
 
 class MessageBoxPrompter : public Prompter {
-public:
+  public:
     using Prompter::message;
 
     // The title of boxes that have none of their own.
@@ -23,15 +23,14 @@ public:
     void message(const std::string& text, PromptIcon icon, const std::string& title) override;
     PromptAnswer okCancel(const std::string& text, PromptIcon icon,
                           const std::string& title) override;
-    PromptAnswer yesNo(const std::string& text, PromptIcon icon,
-                       const std::string& title) override;
+    PromptAnswer yesNo(const std::string& text, PromptIcon icon, const std::string& title) override;
     PromptAnswer yesNoCancel(const std::string& text, PromptIcon icon,
                              const std::string& title) override;
     PromptAnswer retryCancel(const std::string& text, PromptIcon icon,
                              const std::string& title) override;
     std::optional<std::string> password(const std::string& current) override;
 
-private:
+  private:
     int show(const std::string& text, PromptIcon icon, const std::string& title, int buttons);
 
     const QString* title_ = nullptr;

@@ -27,7 +27,7 @@ void selectByText(QComboBox* list, const QString& text) {
 
 // The item at `index`, else the first one.
 void selectByIndex(QComboBox* list, int index) {
-    list->setCurrentIndex(list->count() == 0 ? -1
+    list->setCurrentIndex(list->count() == 0                    ? -1
                           : index >= 0 && index < list->count() ? index
                                                                 : 0);
 }

@@ -15,10 +15,10 @@ class MainWindow;
 
 class FrmModelInfo : public QDialog {
     Q_OBJECT
-public:
+  public:
     FrmModelInfo(AppContext& context, MainWindow& main);
 
-private:
+  private:
     void commandOk();
 
     AppContext& ctx_;

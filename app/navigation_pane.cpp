@@ -50,8 +50,9 @@ NavigationPane::NavigationPane(QWidget* parent)
     tree_->setObjectName("TreeView1");
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
-    connect(tree_, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { emit nodeClicked(item->data(0, Qt::UserRole).toString()); });
+    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        emit nodeClicked(item->data(0, Qt::UserRole).toString());
+    });
     strip_->setObjectName("CommandMove");
     strip_->setCursor(Qt::SizeHorCursor);
     strip_->installEventFilter(this);
@@ -97,9 +98,13 @@ void NavigationPane::layoutHeights(double h) {
     applyGeometry();
 }
 
-void NavigationPane::splitterDown() { dragging_ = true; }
+void NavigationPane::splitterDown() {
+    dragging_ = true;
+}
 
-void NavigationPane::splitterUp() { dragging_ = false; }
+void NavigationPane::splitterUp() {
+    dragging_ = false;
+}
 
 void NavigationPane::splitterMove(int xPixels) {
     if (!dragging_) return;
@@ -141,7 +146,8 @@ bool NavigationPane::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::MouseButtonRelease:
                 splitterUp();
                 return true;
-            default: break;
+            default:
+                break;
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -22,7 +22,7 @@ namespace zq61::gui {
 
 class NavigationPane : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Narrowest pane the strip can be dragged to.
     static constexpr double kMinWidthTwips = 300;
     // Height of the pane below which a resize leaves the inner heights alone.
@@ -48,17 +48,17 @@ public:
     double widthTwips() const { return paneWidth_; }
     QTreeWidget* tree() const { return tree_; }
 
-signals:
+  signals:
     // A tree node was clicked: "N0", "N1", "N2", "N4", "N12", "N8" or "N7".
     void nodeClicked(const QString& key);
     // The pane's own close button.
     void closeRequested();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void applyGeometry();
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& key, const QString& text);
 

@@ -19,8 +19,8 @@ QString startPicturePath(const QString& programFolder, int language) {
     return QString();
 }
 
-ProgramRun::ProgramRun(const QString& programFolder, Prompter& prompter,
-                       FileDialogs& fileDialogs, std::string localeName)
+ProgramRun::ProgramRun(const QString& programFolder, Prompter& prompter, FileDialogs& fileDialogs,
+                       std::string localeName)
     : ctx_(prompter, fileDialogs),
       localeName_(std::move(localeName)),
       starter_(std::make_unique<QtProgramStarter>()) {
@@ -35,9 +35,8 @@ void ProgramRun::start() {
 
     // The version table of the installation.
     const std::string root = SettingsRoot(s.ProgramFolder);
-    ctx_.versions = std::make_unique<ProgramVersions>(VersionTable::load(root), root,
-                                                      QtProgramStarter::executableName(),
-                                                      *starter_);
+    ctx_.versions = std::make_unique<ProgramVersions>(
+        VersionTable::load(root), root, QtProgramStarter::executableName(), *starter_);
 
     // Language (locale, then mysetup.ini), serial port, first-run flag.
     readStartupSettings(s, localeName_);

@@ -20,7 +20,7 @@ class MainWindow;
 class SplashWindow;
 
 class ProgramRun {
-public:
+  public:
     ProgramRun(const QString& programFolder, Prompter& prompter, FileDialogs& fileDialogs,
                std::string localeName);
     ~ProgramRun();
@@ -38,7 +38,7 @@ public:
     SplashWindow* splash() const { return splash_.get(); }
     MainWindow* mainWindow() const { return main_.get(); }
 
-private:
+  private:
     void openMainWindow();
 
     AppContext ctx_;

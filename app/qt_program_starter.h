@@ -11,7 +11,7 @@
 namespace zq61::gui {
 
 class QtProgramStarter : public ProgramStarter {
-public:
+  public:
     bool start(const std::string& programPath) override {
         const QString path = QString::fromStdString(programPath);
         return QProcess::startDetached(path, {}, QFileInfo(path).absolutePath());

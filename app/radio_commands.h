@@ -7,7 +7,7 @@
 namespace zq61::gui {
 
 class RadioCommands {
-public:
+  public:
     virtual ~RadioCommands() = default;
     virtual void readFromRadio() = 0;         // menu mnuReadFromRadio, toolbar "ReadRadio"
     virtual void writeToRadio() = 0;          // menu mnuWriteToRadio, toolbar "WriteRadio"

@@ -13,7 +13,7 @@ namespace zq61::gui {
 
 class SplashWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `picturePath` may name a missing file: the window then stays empty.
     // `openMain` runs once, when the splash ends.
     SplashWindow(const QString& picturePath, std::function<void()> openMain);
@@ -25,10 +25,10 @@ public:
     // closes. Runs once; later calls do nothing.
     void finish();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QLabel* picture_;
     QTimer* timer_;
     std::function<void()> openMain_;

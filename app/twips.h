@@ -18,6 +18,8 @@ inline int twipsToPixels(double twips, const QWidget* w) {
     return static_cast<int>(std::lround(twips / twipsPerPixel(w)));
 }
 
-inline double pixelsToTwips(int pixels, const QWidget* w) { return pixels * twipsPerPixel(w); }
+inline double pixelsToTwips(int pixels, const QWidget* w) {
+    return pixels * twipsPerPixel(w);
+}
 
 }  // namespace zq61::gui

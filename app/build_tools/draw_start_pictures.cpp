@@ -30,8 +30,8 @@ void drawRadio(QPainter& p, const QRectF& body) {
     p.setBrush(QColor(70, 85, 110));
     for (int row = 0; row < 4; ++row)
         for (int col = 0; col < 3; ++col)
-            p.drawRoundedRect(QRectF(body.left() + 16 + col * 24, body.top() + 70 + row * 22, 18, 14),
-                              3, 3);
+            p.drawRoundedRect(
+                QRectF(body.left() + 16 + col * 24, body.top() + 70 + row * 22, 18, 14), 3, 3);
 }
 
 bool drawPicture(const Wording& w, const QString& folder) {
@@ -46,7 +46,8 @@ bool drawPicture(const Wording& w, const QString& folder) {
     // Radio waves behind the title.
     p.setPen(QPen(QColor(80, 140, 220, 120), 2));
     p.setBrush(Qt::NoBrush);
-    for (int r = 40; r <= 160; r += 30) p.drawEllipse(QPointF(95, 90), r, r);
+    for (int r = 40; r <= 160; r += 30)
+        p.drawEllipse(QPointF(95, 90), r, r);
 
     drawRadio(p, QRectF(55, 110, 104, 170));
 
@@ -63,8 +64,7 @@ bool drawPicture(const Wording& w, const QString& folder) {
     QFont small(w.family, 11);
     p.setFont(small);
     p.setPen(QColor(150, 175, 215));
-    p.drawText(QRectF(184, 200, 290, 60), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               w.bands);
+    p.drawText(QRectF(184, 200, 290, 60), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, w.bands);
     p.end();
     return image.save(folder + "/" + w.file, "JPG", 90);
 }

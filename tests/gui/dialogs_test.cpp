@@ -39,7 +39,7 @@ std::function<int(QDialog&)> pick(const char* list, int index, const char* butto
 
 class DialogsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void languageChangeReopensOnlyTheChannelWindow() {
         GuiRun r;
         gui::MainWindow& main = r.start();
@@ -147,11 +147,10 @@ private slots:
         GuiRun r;
         gui::MainWindow& main = r.start();
         gui::FrmAbout about(r.ctx(), &main);
-        const std::pair<const char*, int> labels[] = {
-            {"lblTitle", txt::kAboutTitle},
-            {"lblVersion", txt::kAboutVersion},
-            {"lblDescription", txt::kAboutDescription},
-            {"lblDisclaimer", txt::kAboutDisclaimer}};
+        const std::pair<const char*, int> labels[] = {{"lblTitle", txt::kAboutTitle},
+                                                      {"lblVersion", txt::kAboutVersion},
+                                                      {"lblDescription", txt::kAboutDescription},
+                                                      {"lblDisclaimer", txt::kAboutDisclaimer}};
         QCOMPARE(about.windowTitle(), r.ctx().text(txt::kAboutCaption));
         for (const auto& [name, id] : labels) {
             QVERIFY(!r.ctx().text(id).isEmpty());

@@ -24,13 +24,15 @@ QAction* action(QWidget& main, const char* name) {
 }
 
 void answer(GuiRun& r, const Answers& answers) {
-    for (int a : answers) r.prompter.answers.push_back(static_cast<PromptAnswer>(a));
+    for (int a : answers)
+        r.prompter.answers.push_back(static_cast<PromptAnswer>(a));
 }
 
 // The texts of the questions asked, in order.
 QStringList asked(GuiRun& r) {
     QStringList out;
-    for (const auto& p : r.prompter.shown) out << QString::fromStdString(p.text);
+    for (const auto& p : r.prompter.shown)
+        out << QString::fromStdString(p.text);
     return out;
 }
 
@@ -72,7 +74,7 @@ class DocumentCommandsTest : public QObject {
     QString q(GuiRun& r, int id) { return r.ctx().text(id); }
     bool nothingInWorkingFolder() { return QDir(work_->path()).entryList(QDir::Files).isEmpty(); }
 
-private slots:
+  private slots:
     void init() {
         previous_ = QDir::currentPath();
         work_ = std::make_unique<QTemporaryDir>();

@@ -1,12 +1,12 @@
 // Runs one window test class (its name is the first argument) or all of
 // them, on the offscreen platform with a private settings store.
 
+#include <sys/stat.h>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
 #include <memory>
-#include <sys/stat.h>
 
 #include "app/settings/settings.h"
 #include "gui_test_support.h"
@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
 
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char*> args{argv[0]};
-    for (int i = only ? 2 : 1; i < argc; ++i) args.push_back(argv[i]);
+    for (int i = only ? 2 : 1; i < argc; ++i)
+        args.push_back(argv[i]);
     int n = static_cast<int>(args.size());
 
     QApplication app(n, args.data());

@@ -28,7 +28,7 @@ namespace zq61::test {
 // Root/Version.ini, Root/language/mysetup.ini, Root/V100/language/*.ini,
 // Root/V100/Start?.jpg, Root/V100/Init/.
 class TempInstallation {
-public:
+  public:
     explicit TempInstallation(const QString& mysetup = QString()) {
         QDir root(dir_.path());
         root.mkpath("language");
@@ -54,8 +54,8 @@ public:
     }
     // A value of section "language" of mysetup.ini.
     QString setupValue(const char* key) const {
-        return QString::fromStdString(readProfileString(
-            path("language/mysetup.ini").toStdString(), "language", key, "", 512));
+        return QString::fromStdString(readProfileString(path("language/mysetup.ini").toStdString(),
+                                                        "language", key, "", 512));
     }
     void write(const QString& relative, const QByteArray& bytes) const {
         QFile f(path(relative));
@@ -63,13 +63,13 @@ public:
         f.write(bytes);
     }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
 // File dialogs that answer from queues (nothing = the user cancelled).
 class FakeFileDialogs : public gui::FileDialogs {
-public:
+  public:
     std::deque<std::optional<QString>> openAnswers, saveAnswers;
     std::vector<QString> filters;  // the filter of every dialog shown
     std::vector<QString> presets;  // the preset name of every save dialog
@@ -88,7 +88,7 @@ public:
         return next(saveAnswers);
     }
 
-private:
+  private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& q) {
         if (q.empty()) return std::nullopt;
         auto a = q.front();
@@ -99,7 +99,7 @@ private:
 
 // Radio commands that count what the main window asked for.
 class CountingRadio : public gui::RadioCommands {
-public:
+  public:
     int reads = 0, writes = 0, infos = 0, passwords = 0, ports = 0, portCloses = 0;
     std::function<void()> onInfo;
     void readFromRadio() override { ++reads; }
@@ -116,7 +116,7 @@ public:
 // One run of the program over a temporary installation; `start` returns the
 // main window once the splash has ended.
 class GuiRun {
-public:
+  public:
     explicit GuiRun(const QString& mysetup = QString(), const std::string& locale = "en_US.UTF-8")
         : install(mysetup),
           run(std::make_unique<gui::ProgramRun>(install.programFolder(), prompter, dialogs,
@@ -136,9 +136,7 @@ public:
     // Makes the working copy differ from the file copy.
     void changeDocument() { doc().WorkData.Options.MaxLimit += 5; }
     // Lets the new-document timer fire.
-    void waitForNewDocument() {
-        QTRY_VERIFY_WITH_TIMEOUT(!main().newDocTimer()->isActive(), 2000);
-    }
+    void waitForNewDocument() { QTRY_VERIFY_WITH_TIMEOUT(!main().newDocTimer()->isActive(), 2000); }
 
     TempInstallation install;
     ScriptedPrompter prompter;

@@ -64,24 +64,50 @@ const Item kVisibleMenuItems[] = {
     {"mnuHelpAbout", txt::kMenuHelpAbout, ""},
 };
 
-const char* const kHiddenMenuItems[] = {
-    "mnuFileEOpen", "mnuFilePrint", "MnuCHEdit", "MnuCHCut", "MnuCHCopy", "MnuCHPaste",
-    "MnuCHInsert", "MnuCHDelete", "MnuCHMoveUp", "MnuCHMoveDown", "mnuGroupName",
-    "mnuResetInit", "MnuRadioFre", "MnuScan", "MnuAlert", "MnuTestFre", "mnuEmbeddedMsg",
-    "MnuCHHabits", "mnuWindowTileHorizontal", "mnuWindowTileVertical",
-    "mnuWindowArrangeIcons", "mnuHelpTopic"};
+const char* const kHiddenMenuItems[] = {"mnuFileEOpen",
+                                        "mnuFilePrint",
+                                        "MnuCHEdit",
+                                        "MnuCHCut",
+                                        "MnuCHCopy",
+                                        "MnuCHPaste",
+                                        "MnuCHInsert",
+                                        "MnuCHDelete",
+                                        "MnuCHMoveUp",
+                                        "MnuCHMoveDown",
+                                        "mnuGroupName",
+                                        "mnuResetInit",
+                                        "MnuRadioFre",
+                                        "MnuScan",
+                                        "MnuAlert",
+                                        "MnuTestFre",
+                                        "mnuEmbeddedMsg",
+                                        "MnuCHHabits",
+                                        "mnuWindowTileHorizontal",
+                                        "mnuWindowTileVertical",
+                                        "mnuWindowArrangeIcons",
+                                        "mnuHelpTopic"};
 
 const Item kToolbar[] = {
-    {"NewFile", txt::kToolNewFile, ""},       {"OpenFile", txt::kToolOpenFile, ""},
-    {"SaveFile", txt::kToolSaveFile, ""},     {"", 0, ""},
-    {"Print", txt::kToolPrint, ""},           {"", 0, ""},
-    {"ReadRadio", txt::kToolReadRadio, ""},   {"CommSet", txt::kToolCommSet, ""},
-    {"WriteRadio", txt::kToolWriteRadio, ""}, {"", 0, ""},
-    {"BtnCHCut", txt::kToolChCut, ""},        {"BtnCHCopy", txt::kToolChCopy, ""},
-    {"BtnCHPaste", txt::kToolChPaste, ""},    {"", 0, ""},
-    {"BtnCHInsert", txt::kToolChInsert, ""},  {"BtnCHDelete", txt::kToolChDelete, ""},
-    {"BtnCHMoveUp", txt::kToolChMoveUp, ""},  {"BtnCHMoveDown", txt::kToolChMoveDown, ""},
-    {"", 0, ""},                              {"About", txt::kToolAbout, ""},
+    {"NewFile", txt::kToolNewFile, ""},
+    {"OpenFile", txt::kToolOpenFile, ""},
+    {"SaveFile", txt::kToolSaveFile, ""},
+    {"", 0, ""},
+    {"Print", txt::kToolPrint, ""},
+    {"", 0, ""},
+    {"ReadRadio", txt::kToolReadRadio, ""},
+    {"CommSet", txt::kToolCommSet, ""},
+    {"WriteRadio", txt::kToolWriteRadio, ""},
+    {"", 0, ""},
+    {"BtnCHCut", txt::kToolChCut, ""},
+    {"BtnCHCopy", txt::kToolChCopy, ""},
+    {"BtnCHPaste", txt::kToolChPaste, ""},
+    {"", 0, ""},
+    {"BtnCHInsert", txt::kToolChInsert, ""},
+    {"BtnCHDelete", txt::kToolChDelete, ""},
+    {"BtnCHMoveUp", txt::kToolChMoveUp, ""},
+    {"BtnCHMoveDown", txt::kToolChMoveDown, ""},
+    {"", 0, ""},
+    {"About", txt::kToolAbout, ""},
 };
 
 QAction* action(QWidget& main, const char* name) {
@@ -98,7 +124,7 @@ QString setup(int language) {
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void captionsFromTheLanguageFile_data() {
         QTest::addColumn<int>("language");
         QTest::newRow("English") << 1;
@@ -136,8 +162,7 @@ private slots:
         }
 
         // Status bar: port, model and band; the file filter of the dialogs.
-        QCOMPARE(main.findChild<QLabel*>("sbStatusBarPanel3")->text(),
-                 text(txt::kPortPanel) + "7");
+        QCOMPARE(main.findChild<QLabel*>("sbStatusBarPanel3")->text(), text(txt::kPortPanel) + "7");
         QCOMPARE(main.findChild<QLabel*>("sbStatusBarPanel2")->text(),
                  QString("ZQ-61[HAM:28.000 - 29.700 MHz]"));
         QVERIFY(!main.findChild<QLabel*>("sbStatusBarPanel4")->text().isEmpty());

@@ -50,7 +50,7 @@ void drag(QWidget* strip, int dx) {
 
 class NavigationTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void treeNodesInOrderWithTheirTexts() {
         GuiRun r;
         gui::MainWindow& main = r.start();
@@ -58,8 +58,9 @@ private slots:
         QCOMPARE(root->text(0), QString("ZQ-61:HAM"));
         QVERIFY(root->isExpanded());
         const std::pair<const char*, int> children[] = {
-            {"N1", txt::kNodeChannels}, {"N2", txt::kNodeOptFeatures}, {"N4", txt::kNodeDtmf},
-            {"N12", txt::kNodeToneTips}, {"N8", txt::kNodeKeys},      {"N7", txt::kNodeRadioInfo}};
+            {"N1", txt::kNodeChannels}, {"N2", txt::kNodeOptFeatures},
+            {"N4", txt::kNodeDtmf},     {"N12", txt::kNodeToneTips},
+            {"N8", txt::kNodeKeys},     {"N7", txt::kNodeRadioInfo}};
         QCOMPARE(root->childCount(), 6);
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(root->child(i)->data(0, Qt::UserRole).toString(), QString(children[i].first));
@@ -72,10 +73,8 @@ private slots:
         gui::MainWindow& main = r.start();
         main.show();
         QCOMPARE(main.openWindowNames(), QStringList{"frmCommChInfo"});
-        const std::pair<const char*, const char*> nodes[] = {{"N2", "FrmOptFeatures"},
-                                                             {"N4", "FrmDTMF"},
-                                                             {"N12", "FrmToneTips"},
-                                                             {"N8", "FrmKey"}};
+        const std::pair<const char*, const char*> nodes[] = {
+            {"N2", "FrmOptFeatures"}, {"N4", "FrmDTMF"}, {"N12", "FrmToneTips"}, {"N8", "FrmKey"}};
         for (const auto& [key, window] : nodes) {
             click(main, key);
             click(main, key);
@@ -95,8 +94,7 @@ private slots:
         click(main, "N0");
         QCOMPARE(main.openWindowNames(), before);
         QCOMPARE(r.radio.infos, 0);
-        QVERIFY(main.findWindow("FrmOptFeatures")->windowTitle() ==
-                r.ctx().text(txt::kOptCaption));
+        QVERIFY(main.findWindow("FrmOptFeatures")->windowTitle() == r.ctx().text(txt::kOptCaption));
     }
 
     void radioInformationNodeClosesTheOpenWindowFirst() {

@@ -34,14 +34,15 @@ QString fileText(const GuiRun& r, const char* file, int id) {
 
 class StartupTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void languageFromLocaleAndSetup_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("firstRun");
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("first run, mainland Chinese") << "zh_CN.UTF-8" << 1 << 1 << 2 << "StartC.jpg";
+        QTest::newRow("first run, mainland Chinese")
+            << "zh_CN.UTF-8" << 1 << 1 << 2 << "StartC.jpg";
         QTest::newRow("first run, Taiwan") << "zh_TW.UTF-8" << 1 << 2 << 1 << "StartE.jpg";
         QTest::newRow("first run, English") << "en_GB.UTF-8" << 1 << 2 << 1 << "StartE.jpg";
         QTest::newRow("later run keeps Chinese") << "de_DE.UTF-8" << 0 << 2 << 2 << "StartC.jpg";
