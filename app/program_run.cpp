@@ -3,13 +3,14 @@
 #include <QDir>
 
 #include "app/main_window.h"
-#include "app/qt_program_starter.h"
 #include "app/splash_window.h"
 #include "codec/frequency.h"
 #include "model/new_document.h"
 #include "model/program_versions.h"
 #include "model/text_ids.h"
 #include "model/version_table.h"
+#include "tools/qtcore/program_location.h"
+#include "tools/qtcore/qt_program_starter.h"
 
 namespace zq61::gui {
 
@@ -36,7 +37,7 @@ void ProgramRun::start() {
     // The version table of the installation.
     const std::string root = SettingsRoot(s.ProgramFolder);
     ctx_.versions = std::make_unique<ProgramVersions>(
-        VersionTable::load(root), root, QtProgramStarter::executableName(), *starter_);
+        VersionTable::load(root), root, currentProgramLocation().executableName, *starter_);
 
     // Language (locale, then mysetup.ini), serial port, first-run flag.
     readStartupSettings(s, localeName_);
