@@ -2,7 +2,8 @@
 file(GLOB_RECURSE sources
      ${ROOT}/model/*.h ${ROOT}/model/*.cpp
      ${ROOT}/codec/*.h ${ROOT}/codec/*.cpp
-     ${ROOT}/link/engine/*.h ${ROOT}/link/engine/*.cpp)
+     ${ROOT}/link/engine/*.h ${ROOT}/link/engine/*.cpp
+     ${ROOT}/tools/sim/core/*.h ${ROOT}/tools/sim/core/*.cpp)
 set(bad "")
 foreach(f ${sources})
     file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|Qt[A-Za-z]*/)")
