@@ -161,11 +161,9 @@ TEST_F(MemoryMapTest, SettingsAreaAndToneTipsArePinned) {
     o.OptItem[8] = 0x15;
     o.OptItem[16] = 1;
     o.MaxLimitOn = 1;
-    o.MaxLimit = 160;
     o.GroupOn[0] = 1;
     o.GroupOn[9] = 2;
     o.GroupCh1[9] = 39;
-    doc.WorkData.Keys.KeyModeSet = 3;
     doc.WorkData.Keys.KeyFunctions[17] = 18;
     doc.WorkData.Dtmf.FirstDigitDelay = 2;
     doc.WorkData.FeatChannel.OffSetFre = 0x0205;
@@ -177,15 +175,10 @@ TEST_F(MemoryMapTest, SettingsAreaAndToneTipsArePinned) {
     EXPECT_EQ(image[0x1A12], 3);
     EXPECT_EQ(image[0x1A45], 0x95);
     EXPECT_EQ(image[0x1A55], 0x03);
-    EXPECT_EQ(image[0x1A54], 160);
-    EXPECT_EQ(image[0x1A1E], 0x01);
     EXPECT_EQ(image[0x1A1F], 0x02);
     EXPECT_EQ(image[0x1A29], 39);
-    EXPECT_EQ(image[0x1A48], 3);
     EXPECT_EQ(image[0x1A91], 18);
     EXPECT_EQ(image[0x1A4F], 2);
-    EXPECT_EQ(image[0x1A30], 0);
-    EXPECT_EQ(image[0x1A32], 0);
     EXPECT_EQ(image[0x1A33], 0x05);
     EXPECT_EQ(image[0x1A34], 0x02);
     EXPECT_EQ(image[0x1B5E], 2);       // tip 4 at 0x1B5E
