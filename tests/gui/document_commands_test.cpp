@@ -17,12 +17,6 @@ using Answers = QList<int>;
 
 namespace {
 
-QAction* action(QWidget& main, const char* name) {
-    for (QAction* a : main.findChildren<QAction*>())
-        if (a->objectName() == name) return a;
-    return nullptr;
-}
-
 void answer(GuiRun& r, const Answers& answers) {
     for (int a : answers)
         r.prompter.answers.push_back(static_cast<PromptAnswer>(a));

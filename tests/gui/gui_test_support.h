@@ -4,6 +4,7 @@
 // staged program, file dialogs and radio commands answered from a script,
 // and one run of the program over that installation.
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -146,6 +147,20 @@ class GuiRun {
     std::function<int(QDialog&)> answerDialog;
     std::unique_ptr<gui::ProgramRun> run;
 };
+
+// The action (menu item or toolbar button) of that name.
+inline QAction* action(QWidget& window, const char* name) {
+    for (QAction* a : window.findChildren<QAction*>())
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+// mysetup.ini of a later run (not the first) with this language and port.
+inline QString setupIni(int language, int port = 1) {
+    return QString("[language]\nIsFirstRun=0\ncomPort=%1\nCurrentLanguage=%2\n")
+        .arg(port)
+        .arg(language);
+}
 
 // Qt Test classes register themselves; the test program runs the one named
 // on its command line.

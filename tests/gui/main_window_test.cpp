@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -25,100 +24,46 @@ namespace {
 struct Item {
     const char* name;
     int textId;
-    const char* shortcut;
+    const char* shortcut = "";
 };
 
+// clang-format off
 // Every visible menu entry with its caption and shortcut.
 const Item kVisibleMenuItems[] = {
-    {"mnuFile", txt::kMenuFile, ""},
-    {"mnuFileNew", txt::kMenuFileNew, "Ctrl+N"},
-    {"mnuFileOpen", txt::kMenuFileOpen, "Ctrl+O"},
-    {"mnuFileSave", txt::kMenuFileSave, ""},
-    {"mnuFileSaveAs", txt::kMenuFileSaveAs, ""},
-    {"mnuFileExit", txt::kMenuFileExit, ""},
-    {"mnuModel", txt::kMenuModel, ""},
-    {"mnuModelInfo", txt::kMenuModelInfo, ""},
-    {"mnuEdit", txt::kMenuEdit, ""},
-    {"mnuChannelInfo", txt::kMenuChannelInfo, ""},
-    {"mnuOptFeature", txt::kMenuOptFeature, ""},
-    {"mnuToneTips", txt::kMenuToneTips, ""},
-    {"MnuDTMF", txt::kMenuDtmf, ""},
-    {"MnuKey", txt::kMenuKey, ""},
-    {"MnuLocalInfo", txt::kMenuLocalInfo, ""},
-    {"mnuProgram", txt::kMenuProgram, ""},
-    {"mnuReadFromRadio", txt::kMenuReadFromRadio, "Ctrl+R"},
+    {"mnuFile", txt::kMenuFile}, {"mnuFileNew", txt::kMenuFileNew, "Ctrl+N"},
+    {"mnuFileOpen", txt::kMenuFileOpen, "Ctrl+O"}, {"mnuFileSave", txt::kMenuFileSave},
+    {"mnuFileSaveAs", txt::kMenuFileSaveAs}, {"mnuFileExit", txt::kMenuFileExit},
+    {"mnuModel", txt::kMenuModel}, {"mnuModelInfo", txt::kMenuModelInfo},
+    {"mnuEdit", txt::kMenuEdit}, {"mnuChannelInfo", txt::kMenuChannelInfo},
+    {"mnuOptFeature", txt::kMenuOptFeature}, {"mnuToneTips", txt::kMenuToneTips},
+    {"MnuDTMF", txt::kMenuDtmf}, {"MnuKey", txt::kMenuKey}, {"MnuLocalInfo", txt::kMenuLocalInfo},
+    {"mnuProgram", txt::kMenuProgram}, {"mnuReadFromRadio", txt::kMenuReadFromRadio, "Ctrl+R"},
     {"mnuWriteToRadio", txt::kMenuWriteToRadio, "Ctrl+W"},
-    {"MnuProPassWord", txt::kMenuProPassWord, "Ctrl+P"},
-    {"mnuSet", txt::kMenuSet, ""},
-    {"mnuComm", txt::kMenuComm, ""},
-    {"mnuLanguage", txt::kMenuLanguage, ""},
-    {"MnuInit", txt::kMenuInit, ""},
-    {"mnuView", txt::kMenuView, ""},
-    {"mnuTreeView", txt::kMenuTreeView, ""},
-    {"mnuViewToolbar", txt::kMenuViewToolbar, ""},
-    {"mnuViewStatusBar", txt::kMenuViewStatusBar, ""},
-    {"mnuWindow", txt::kMenuWindow, ""},
-    {"mnuWindowCascade", txt::kMenuWindowCascade, ""},
-    {"mnuCloseAll", txt::kMenuCloseAll, ""},
-    {"mnuHelp", txt::kMenuHelp, ""},
-    {"mnuHelpAbout", txt::kMenuHelpAbout, ""},
-};
+    {"MnuProPassWord", txt::kMenuProPassWord, "Ctrl+P"}, {"mnuSet", txt::kMenuSet},
+    {"mnuComm", txt::kMenuComm}, {"mnuLanguage", txt::kMenuLanguage}, {"MnuInit", txt::kMenuInit},
+    {"mnuView", txt::kMenuView}, {"mnuTreeView", txt::kMenuTreeView},
+    {"mnuViewToolbar", txt::kMenuViewToolbar}, {"mnuViewStatusBar", txt::kMenuViewStatusBar},
+    {"mnuWindow", txt::kMenuWindow}, {"mnuWindowCascade", txt::kMenuWindowCascade},
+    {"mnuCloseAll", txt::kMenuCloseAll}, {"mnuHelp", txt::kMenuHelp},
+    {"mnuHelpAbout", txt::kMenuHelpAbout}};
 
-const char* const kHiddenMenuItems[] = {"mnuFileEOpen",
-                                        "mnuFilePrint",
-                                        "MnuCHEdit",
-                                        "MnuCHCut",
-                                        "MnuCHCopy",
-                                        "MnuCHPaste",
-                                        "MnuCHInsert",
-                                        "MnuCHDelete",
-                                        "MnuCHMoveUp",
-                                        "MnuCHMoveDown",
-                                        "mnuGroupName",
-                                        "mnuResetInit",
-                                        "MnuRadioFre",
-                                        "MnuScan",
-                                        "MnuAlert",
-                                        "MnuTestFre",
-                                        "mnuEmbeddedMsg",
-                                        "MnuCHHabits",
-                                        "mnuWindowTileHorizontal",
-                                        "mnuWindowTileVertical",
-                                        "mnuWindowArrangeIcons",
-                                        "mnuHelpTopic"};
+const char* const kHiddenMenuItems[] = {
+    "mnuFileEOpen", "mnuFilePrint", "MnuCHEdit", "MnuCHCut", "MnuCHCopy", "MnuCHPaste",
+    "MnuCHInsert", "MnuCHDelete", "MnuCHMoveUp", "MnuCHMoveDown", "mnuGroupName", "mnuResetInit",
+    "MnuRadioFre", "MnuScan", "MnuAlert", "MnuTestFre", "mnuEmbeddedMsg", "MnuCHHabits",
+    "mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowArrangeIcons", "mnuHelpTopic"};
 
+// The toolbar by position; separators have no name.
 const Item kToolbar[] = {
-    {"NewFile", txt::kToolNewFile, ""},
-    {"OpenFile", txt::kToolOpenFile, ""},
-    {"SaveFile", txt::kToolSaveFile, ""},
-    {"", 0, ""},
-    {"Print", txt::kToolPrint, ""},
-    {"", 0, ""},
-    {"ReadRadio", txt::kToolReadRadio, ""},
-    {"CommSet", txt::kToolCommSet, ""},
-    {"WriteRadio", txt::kToolWriteRadio, ""},
-    {"", 0, ""},
-    {"BtnCHCut", txt::kToolChCut, ""},
-    {"BtnCHCopy", txt::kToolChCopy, ""},
-    {"BtnCHPaste", txt::kToolChPaste, ""},
-    {"", 0, ""},
-    {"BtnCHInsert", txt::kToolChInsert, ""},
-    {"BtnCHDelete", txt::kToolChDelete, ""},
-    {"BtnCHMoveUp", txt::kToolChMoveUp, ""},
-    {"BtnCHMoveDown", txt::kToolChMoveDown, ""},
-    {"", 0, ""},
-    {"About", txt::kToolAbout, ""},
-};
-
-QAction* action(QWidget& main, const char* name) {
-    for (QAction* a : main.findChildren<QAction*>())
-        if (a->objectName() == name) return a;
-    return nullptr;
-}
-
-QString setup(int language) {
-    return QString("[language]\nIsFirstRun=0\ncomPort=7\nCurrentLanguage=%1\n").arg(language);
-}
+    {"NewFile", txt::kToolNewFile}, {"OpenFile", txt::kToolOpenFile},
+    {"SaveFile", txt::kToolSaveFile}, {"", 0}, {"Print", txt::kToolPrint}, {"", 0},
+    {"ReadRadio", txt::kToolReadRadio}, {"CommSet", txt::kToolCommSet},
+    {"WriteRadio", txt::kToolWriteRadio}, {"", 0}, {"BtnCHCut", txt::kToolChCut},
+    {"BtnCHCopy", txt::kToolChCopy}, {"BtnCHPaste", txt::kToolChPaste}, {"", 0},
+    {"BtnCHInsert", txt::kToolChInsert}, {"BtnCHDelete", txt::kToolChDelete},
+    {"BtnCHMoveUp", txt::kToolChMoveUp}, {"BtnCHMoveDown", txt::kToolChMoveDown}, {"", 0},
+    {"About", txt::kToolAbout}};
+// clang-format on
 
 }  // namespace
 
@@ -132,7 +77,7 @@ class MainWindowTest : public QObject {
     }
     void captionsFromTheLanguageFile() {
         QFETCH(int, language);
-        GuiRun r(setup(language));
+        GuiRun r(setupIni(language, 7));
         gui::MainWindow& main = r.start();
         main.activated();
         auto text = [&](int id) { return r.ctx().text(id); };
@@ -175,22 +120,17 @@ class MainWindowTest : public QObject {
         GuiRun r;
         gui::MainWindow& main = r.start();
         main.show();
+        r.changeDocument();
         for (const char* name : kHiddenMenuItems) {
             QAction* a = action(main, name);
             QVERIFY2(a, name);
             QVERIFY2(!a->isVisible(), name);
         }
-        // Their shortcuts do not take the editing keys from a child window.
-        auto* editor = new QLineEdit("channel");
-        editor->setObjectName("editor");
-        main.mdiArea()->addSubWindow(editor)->show();
-        QApplication::setActiveWindow(&main);
-        editor->setFocus();
-        editor->selectAll();
-        QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(editor->text(), QString());
-        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(editor->text(), QString("channel"));
+        // Their shortcuts act on nothing.
+        for (const char* keys :
+             {"Ctrl+X", "Ctrl+C", "Ctrl+V", "Ctrl+I", "Ctrl+U", "Ctrl+D", "Del", "Ctrl+H"})
+            QTest::keySequence(&main, QKeySequence(keys));
+        QCOMPARE(main.openWindowNames(), QStringList{"frmCommChInfo"});
         QVERIFY(r.prompter.shown.empty());
         QCOMPARE(r.dialogs.openShown + r.dialogs.saveShown, 0);
     }
@@ -219,33 +159,12 @@ class MainWindowTest : public QObject {
         QCOMPARE(main.navigationPane()->tree()->topLevelItem(0)->text(0), label);
     }
 
-    void viewItemsToggleToolbarAndStatusBar() {
-        GuiRun r;
-        gui::MainWindow& main = r.start();
-        main.show();
-        QAction* toolbarItem = action(main, "mnuViewToolbar");
-        QAction* statusItem = action(main, "mnuViewStatusBar");
-        QVERIFY(toolbarItem->isChecked() && statusItem->isChecked());
-        toolbarItem->trigger();
-        statusItem->trigger();
-        QVERIFY(!main.findChild<QToolBar*>("tbToolBar")->isVisible());
-        QVERIFY(!main.statusBar()->isVisible());
-        toolbarItem->trigger();
-        QVERIFY(main.findChild<QToolBar*>("tbToolBar")->isVisible());
-        QVERIFY(toolbarItem->isChecked());
-    }
-
     void radioCommandsGoToTheRadioLink() {
         GuiRun r;
         gui::MainWindow& main = r.start();
-        action(main, "mnuReadFromRadio")->trigger();
-        action(main, "ReadRadio")->trigger();
-        action(main, "mnuWriteToRadio")->trigger();
-        action(main, "WriteRadio")->trigger();
-        action(main, "MnuProPassWord")->trigger();
-        action(main, "mnuComm")->trigger();
-        action(main, "CommSet")->trigger();
-        action(main, "Print")->trigger();
+        for (const char* name : {"mnuReadFromRadio", "ReadRadio", "mnuWriteToRadio", "WriteRadio",
+                                 "MnuProPassWord", "mnuComm", "CommSet", "Print"})
+            action(main, name)->trigger();
         QCOMPARE(r.radio.reads, 2);
         QCOMPARE(r.radio.writes, 2);
         QCOMPARE(r.radio.passwords, 1);

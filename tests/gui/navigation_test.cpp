@@ -31,12 +31,6 @@ void click(gui::MainWindow& main, const QString& key) {
     emit tree->itemClicked(node(main, key), 0);
 }
 
-QAction* action(QWidget& main, const char* name) {
-    for (QAction* a : main.findChildren<QAction*>())
-        if (a->objectName() == name) return a;
-    return nullptr;
-}
-
 // Presses the strip at its left edge and moves the mouse `dx` pixels.
 void drag(QWidget* strip, int dx) {
     QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(0, 20));
@@ -51,50 +45,30 @@ void drag(QWidget* strip, int dx) {
 class NavigationTest : public QObject {
     Q_OBJECT
   private slots:
-    void treeNodesInOrderWithTheirTexts() {
-        GuiRun r;
-        gui::MainWindow& main = r.start();
-        QTreeWidgetItem* root = main.navigationPane()->tree()->topLevelItem(0);
-        QCOMPARE(root->text(0), QString("ZQ-61:HAM"));
-        QVERIFY(root->isExpanded());
-        const std::pair<const char*, int> children[] = {
-            {"N1", txt::kNodeChannels}, {"N2", txt::kNodeOptFeatures},
-            {"N4", txt::kNodeDtmf},     {"N12", txt::kNodeToneTips},
-            {"N8", txt::kNodeKeys},     {"N7", txt::kNodeRadioInfo}};
-        QCOMPARE(root->childCount(), 6);
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(root->child(i)->data(0, Qt::UserRole).toString(), QString(children[i].first));
-            QCOMPARE(root->child(i)->text(0), r.ctx().text(children[i].second));
-        }
-    }
-
     void nodesOpenTheirWindowsOnce() {
         GuiRun r;
         gui::MainWindow& main = r.start();
         main.show();
-        QCOMPARE(main.openWindowNames(), QStringList{"frmCommChInfo"});
-        const std::pair<const char*, const char*> nodes[] = {
-            {"N2", "FrmOptFeatures"}, {"N4", "FrmDTMF"}, {"N12", "FrmToneTips"}, {"N8", "FrmKey"}};
+        auto active = [&] { return main.mdiArea()->activeSubWindow()->widget()->objectName(); };
+        const std::pair<const char*, const char*> nodes[] = {{"N2", "FrmOptFeatures"},
+                                                             {"N4", "FrmDTMF"},
+                                                             {"N12", "FrmToneTips"},
+                                                             {"N8", "FrmKey"},
+                                                             {"N1", "frmCommChInfo"}};
         for (const auto& [key, window] : nodes) {
             click(main, key);
             click(main, key);
             QCOMPARE(main.openWindowNames().count(window), 1);
-            QCOMPARE(main.mdiArea()->activeSubWindow()->widget()->objectName(), QString(window));
+            QCOMPARE(active(), QString(window));
         }
-        click(main, "N1");  // brings the channel window forward
-        QCOMPARE(main.openWindowNames().count("frmCommChInfo"), 1);
-        QCOMPARE(main.mdiArea()->activeSubWindow()->widget()->objectName(),
-                 QString("frmCommChInfo"));
-        // A window closed by the user opens again.
+        QCOMPARE(main.findWindow("FrmOptFeatures")->windowTitle(), r.ctx().text(txt::kOptCaption));
+        // A window closed by the user opens again; the root opens nothing.
         main.mdiArea()->activeSubWindow()->close();
-        QCoreApplication::processEvents();
         click(main, "N1");
-        QCOMPARE(main.openWindowNames().count("frmCommChInfo"), 1);
-        const QStringList before = main.openWindowNames();
+        QCOMPARE(active(), QString("frmCommChInfo"));
         click(main, "N0");
-        QCOMPARE(main.openWindowNames(), before);
+        QCOMPARE(main.openWindowNames().size(), 5);
         QCOMPARE(r.radio.infos, 0);
-        QVERIFY(main.findWindow("FrmOptFeatures")->windowTitle() == r.ctx().text(txt::kOptCaption));
     }
 
     void radioInformationNodeClosesTheOpenWindowFirst() {
@@ -104,8 +78,7 @@ class NavigationTest : public QObject {
         bool openDuringTransfer = true;
         r.radio.onInfo = [&] { openDuringTransfer = main.findWindow("FrmRadioInfo") != nullptr; };
         click(main, "N7");
-        QCOMPARE(r.radio.infos, 1);
-        QVERIFY(!openDuringTransfer);
+        QVERIFY(r.radio.infos == 1 && !openDuringTransfer);
         action(main, "MnuLocalInfo")->trigger();
         QCOMPARE(r.radio.infos, 2);
     }
@@ -118,17 +91,13 @@ class NavigationTest : public QObject {
         drag(pane->findChild<QWidget*>("CommandMove"), 20);
         const int width = pane->width();
         QAction* treeView = action(main, "mnuTreeView");
-        QVERIFY(treeView->isChecked());
         action(*pane, "TB_CLOSE")->trigger();
-        QVERIFY(!pane->isVisible());
-        QVERIFY(!treeView->isChecked());
+        QVERIFY(!pane->isVisible() && !treeView->isChecked());
         treeView->trigger();
-        QVERIFY(pane->isVisible());
-        QVERIFY(treeView->isChecked());
+        QVERIFY(pane->isVisible() && treeView->isChecked());
         QCOMPARE(pane->width(), width);
         treeView->trigger();
-        QVERIFY(!pane->isVisible());
-        QVERIFY(!treeView->isChecked());
+        QVERIFY(!pane->isVisible() && !treeView->isChecked());
     }
 
     void splitterKeepsThePaneWithinItsLimits() {
