@@ -50,6 +50,9 @@ bool writeProfileString(const std::string& path, const std::string& section,
     // A file that exists but cannot be read is never replaced by a new one:
     // that would lose every other key in it.
     if (std::filesystem::exists(path, ec) && ini.LoadFile(path.c_str()) < 0) return false;
+    // Written as key=value, the way the installed files and every earlier
+    // version of the program wrote them.
+    ini.SetSpaces(false);
     ini.SetValue(section.c_str(), key.c_str(), value.c_str());
     return ini.SaveFile(path.c_str(), false) >= 0;
 }

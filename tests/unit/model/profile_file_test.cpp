@@ -48,6 +48,8 @@ TEST_F(ProfileFileTest, WritingAKeyKeepsTheOtherKeysAndComments) {
     std::string first;
     std::getline(in, first);
     EXPECT_EQ(first, "; installed by setup");
+    const std::string rest((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(rest.find("comPort=4"), std::string::npos) << rest;
 }
 
 }  // namespace
