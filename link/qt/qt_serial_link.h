@@ -1,0 +1,68 @@
+#pragma once
+
+// The radio's serial port on a QSerialPort: 9600 baud, 8 data bits, no
+// parity, 1 stop bit, no flow control, binary. Incoming bytes are collected
+// until the receive threshold is reached and then handed over all at once to
+// the receiver (the transfer engine's OnBytesArrived).
+//
+//   QtSerialLink port;
+//   port.setPortName(radioPortName(settings));
+//   port.setReceiver([&](auto bytes) { engine.OnBytesArrived(bytes); });
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "link/engine/link_interfaces.h"
+
+namespace zq61 {
+
+class QtSerialLink : public QObject, public SerialLink {
+    Q_OBJECT
+
+  public:
+    using Receiver = std::function<void(std::span<const uint8_t>)>;
+
+    explicit QtSerialLink(QObject* parent = nullptr);
+    ~QtSerialLink() override;
+
+    // A device path ("/dev/ttyUSB0", "/dev/pts/3") or a Windows port name;
+    // takes effect at the next open().
+    void setPortName(const QString& name) { name_ = name; }
+    QString portName() const { return name_; }
+    void setReceiver(Receiver receiver) { receiver_ = std::move(receiver); }
+
+    // Why the port could not be opened, or why it was lost while open; empty
+    // when nothing went wrong since the last open().
+    QString errorText() const { return errorText_; }
+
+    bool open() override;
+    void close() override;
+    bool isOpen() const override;
+    void clearBuffers() override;
+    void write(std::span<const uint8_t> bytes) override;
+    void setReceiveThreshold(int bytes) override;
+
+  private:
+    void onReadyRead();
+    void onError(QSerialPort::SerialPortError error);
+    void deliverIfReady();
+    bool configure();
+    // Pushes whatever QSerialPort still holds for writing out to the device.
+    void flushWrites(int waitMs);
+
+    QSerialPort port_;
+    QString name_;
+    QString errorText_;
+    Receiver receiver_;
+    std::vector<uint8_t> buffer_;
+    int threshold_ = 0;
+    bool deliveryQueued_ = false;
+};
+
+}  // namespace zq61

@@ -1,0 +1,225 @@
+// The serial port adapter against the master side of a pseudo-terminal: what
+// the "radio" writes is handed over at the receive threshold, what the
+// program writes reaches the radio; and the naming of ports.
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <cstdlib>
+#include <vector>
+
+#include "link/qt/port_names.h"
+#include "link/qt/qt_reply_timer.h"
+#include "link/qt/qt_serial_link.h"
+
+using namespace zq61;
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+
+// The radio's end of a raw pseudo-terminal.
+class RadioEnd {
+  public:
+    RadioEnd() {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        grantpt(master_);
+        unlockpt(master_);
+        path_ = ptsname(master_);
+        // Raw before the port opens, so nothing is echoed or translated.
+        const int slave = ::open(path_.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        termios mode{};
+        tcgetattr(slave, &mode);
+        cfmakeraw(&mode);
+        tcsetattr(slave, TCSANOW, &mode);
+        slave_ = slave;
+        fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+    }
+    ~RadioEnd() {
+        ::close(slave_);
+        ::close(master_);
+    }
+    QString path() const { return path_; }
+    void send(const Bytes& bytes) { QVERIFY(::write(master_, bytes.data(), bytes.size()) > 0); }
+    Bytes received() {
+        Bytes all;
+        uint8_t buffer[256];
+        ssize_t n;
+        while ((n = ::read(master_, buffer, sizeof buffer)) > 0)
+            all.insert(all.end(), buffer, buffer + n);
+        return all;
+    }
+
+  private:
+    int master_ = -1;
+    int slave_ = -1;
+    QString path_;
+};
+
+}  // namespace
+
+class QtLinkTest : public QObject {
+    Q_OBJECT
+
+  private:
+    RadioEnd* radio_ = nullptr;
+    QtSerialLink* port_ = nullptr;
+    std::vector<Bytes> delivered_;
+
+  private slots:
+    void init() {
+        radio_ = new RadioEnd;
+        port_ = new QtSerialLink;
+        delivered_.clear();
+        port_->setPortName(radio_->path());
+        port_->setReceiver(
+            [this](std::span<const uint8_t> b) { delivered_.emplace_back(b.begin(), b.end()); });
+        QVERIFY2(port_->open(), qPrintable(port_->errorText()));
+        QVERIFY(port_->isOpen());
+    }
+    void cleanup() {
+        delete port_;
+        delete radio_;
+    }
+
+    void deliversEverythingOnceTheThresholdIsReached() {
+        port_->setReceiveThreshold(5);
+        radio_->send({1, 2, 3});
+        QTest::qWait(50);
+        QVERIFY(delivered_.empty());
+        radio_->send({4, 5, 6, 7});
+        QTRY_COMPARE(delivered_.size(), size_t(1));
+        QCOMPARE(delivered_[0], (Bytes{1, 2, 3, 4, 5, 6, 7}));
+        // Collecting starts again from nothing.
+        radio_->send({8, 9, 10, 11});
+        QTest::qWait(50);
+        QCOMPARE(delivered_.size(), size_t(1));
+        radio_->send({12});
+        QTRY_COMPARE(delivered_.size(), size_t(2));
+        QCOMPARE(delivered_[1], (Bytes{8, 9, 10, 11, 12}));
+    }
+
+    void holdsBackWhileTheThresholdIsZeroAndHandsOverWhenItIsSet() {
+        port_->setReceiveThreshold(0);
+        radio_->send({1, 2, 3});
+        QTest::qWait(50);
+        QVERIFY(delivered_.empty());
+        port_->setReceiveThreshold(2);
+        QVERIFY(delivered_.empty());  // not from inside the caller
+        QTRY_COMPARE(delivered_.size(), size_t(1));
+        QCOMPARE(delivered_[0], (Bytes{1, 2, 3}));
+    }
+
+    void deliversNothingOnceClosed() {
+        port_->setReceiveThreshold(1);
+        port_->close();
+        QVERIFY(!port_->isOpen());
+        radio_->send({1, 2});
+        QTest::qWait(50);
+        QVERIFY(delivered_.empty());
+    }
+
+    void clearingDropsWhatIsBufferedHereAndInTheSystem() {
+        port_->setReceiveThreshold(10);
+        radio_->send({0xEE, 0xEE, 0xEE, 0xEE});
+        QTest::qWait(50);  // in the adapter's buffer
+        radio_->send({0xDD, 0xDD});
+        QTest::qWait(20);
+        port_->clearBuffers();
+        QTest::qWait(50);
+        const Bytes fresh = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        radio_->send(fresh);
+        QTRY_COMPARE(delivered_.size(), size_t(1));
+        QCOMPARE(delivered_[0], fresh);
+    }
+
+    void writtenBytesLeaveEvenWhenThePortClosesAtOnce() {
+        port_->write(Bytes{0x45, 0x4E, 0x44});
+        port_->close();
+        QCOMPARE(radio_->received(), (Bytes{0x45, 0x4E, 0x44}));
+    }
+
+    void theReceiverMayAnswerAndCloseFromInsideADelivery() {
+        port_->setReceiver([this](std::span<const uint8_t> b) {
+            delivered_.emplace_back(b.begin(), b.end());
+            port_->setReceiveThreshold(1);
+            port_->clearBuffers();
+            port_->write(Bytes{0x06});
+            port_->close();
+        });
+        port_->setReceiveThreshold(2);
+        radio_->send({0x4C, 0x4D, 0x06});
+        QTRY_COMPARE(delivered_.size(), size_t(1));
+        QCOMPARE(radio_->received(), Bytes{0x06});
+        QVERIFY(!port_->isOpen());
+        QVERIFY(port_->open());  // and opens again
+    }
+
+    void aPortThatDoesNotExistFailsWithAReason() {
+        QtSerialLink missing;
+        missing.setPortName(QStringLiteral("/dev/no-such-port"));
+        QVERIFY(!missing.open());
+        QVERIFY(!missing.isOpen());
+        QVERIFY(!missing.errorText().isEmpty());
+    }
+
+    void replyTimerFiresOnceUnlessStoppedOrRestarted() {
+        QtReplyTimer timer;
+        int fired = 0;
+        timer.setHandler([&] { ++fired; });
+        timer.start(30);
+        QTest::qWait(120);
+        QCOMPARE(fired, 1);
+        timer.start(30);
+        timer.stop();
+        QTest::qWait(60);
+        QCOMPARE(fired, 1);
+        QElapsedTimer clock;
+        clock.start();
+        timer.start(30);
+        QTest::qWait(20);
+        timer.start(60);  // starts over
+        QTRY_COMPARE(fired, 2);
+        QVERIFY(clock.elapsed() >= 75);
+    }
+
+    void portNames_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("device");
+        QTest::newRow("COM1") << "COM1"
+                              << "/dev/ttyS0";
+        QTest::newRow("lower case") << "com16"
+                                    << "/dev/ttyS15";
+        QTest::newRow("beyond 16") << "COM20"
+                                   << "/dev/ttyS19";
+        QTest::newRow("blanks") << " COM3 "
+                                << "/dev/ttyS2";
+        QTest::newRow("no number 0") << "COM0"
+                                     << "COM0";
+        QTest::newRow("device path") << "/dev/ttyUSB0"
+                                     << "/dev/ttyUSB0";
+        QTest::newRow("not a COM name") << "COMX"
+                                        << "COMX";
+    }
+    void portNames() {
+        QFETCH(QString, typed);
+        QFETCH(QString, device);
+        QCOMPARE(resolvePortName(typed), device);
+    }
+
+    void settingsChooseThePathWhileSetElseTheNumber() {
+        Settings s;
+        s.ComPortNumber = 5;
+        QCOMPARE(radioPortName(s), QStringLiteral("/dev/ttyS4"));
+        s.PortName = "/dev/ttyUSB1";
+        QCOMPARE(radioPortName(s), QStringLiteral("/dev/ttyUSB1"));
+        QCOMPARE(comPortNumberOf(QStringLiteral("/dev/ttyS15")), std::optional<int>(16));
+        QCOMPARE(comPortNumberOf(QStringLiteral("/dev/ttyS16")), std::optional<int>());
+    }
+};
+
+QTEST_GUILESS_MAIN(QtLinkTest)
+#include "qt_link_test.moc"
