@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# zq61-cli read, write and info against zq61-sim over real pseudo-terminals:
+# with and without an echoing cable, a round trip, the password, a band
+# mismatch, port failures and exit codes.
+set -uo pipefail
+cli="$1"
+sim="$2"
+. "$(dirname "$0")/radio_support.sh"
+
+# Usage.
+expect_exit 2 read
+expect_exit 2 read --retries -1 "$work/x.dat"
+expect_exit 2 write --port /dev/null
+expect_exit 0 ports
+grep -q "COM1" "$work/out" || fail "ports does not name the COM mapping"
+
+# A port that does not exist: message 9003 and the reason.
+expect_exit 1 read --port /dev/no-such-port "$work/x.dat"
+grep -q "serial port cannot be opened" "$work/err" || fail "no 9003 for a missing port"
+[ -e "$work/x.dat" ] && fail "a failed read wrote a file"
+
+# A round trip: a document written into a radio without echo, read back over
+# an echoing cable, written again: documents and memory images agree.
+expect_exit 0 new --band hf --initialize "$work/hf.dat"
+start_sim --band hf --save-memory "$work/mem1.bin"
+expect_exit 0 write --port "$port" "$work/hf.dat"
+grep -q "Writing to the radio is complete" "$work/out" || fail "write gave no 9010 on stdout"
+stop_sim
+start_sim --band hf --echo --memory "$work/mem1.bin" --save-memory "$work/mem2.bin"
+expect_exit 0 read --port "$port" "$work/back.dat"
+grep -q "Reading from the radio is complete" "$work/out" || fail "read gave no 9009 on stdout"
+same_document "$work/hf.dat" "$work/back.dat"
+expect_exit 0 write --port "$port" "$work/back.dat"
+stop_sim
+cmp -s "$work/mem1.bin" "$work/mem2.bin" || fail "writing the read document changed the memory"
+
+# A read over COMn style naming goes to /dev/ttyS(n-1): here it cannot open.
+expect_exit 1 info --port COM17
+
+# The information area: band mode and texts.
+python3 - "$work/info.bin" <<'PY'
+import sys
+b = bytearray(b"\xff" * 256)
+b[0] = 0x21                      # band mode HF in the low 4 bits
+b[16:32] = bytes(16)             # the protection block: no password
+b[32:40] = b"BATCH-07"
+b[44:48] = b"EU\x00\x00"
+b[48:64] = b"SN123456".ljust(16, b"\x00")
+b[96:110] = b"Repaired knob "
+b[240:256] = b"J. Smith".ljust(16, b" ")
+open(sys.argv[1], "wb").write(b)
+PY
+start_sim --info "$work/info.bin"
+expect_exit 0 info --port "$port" --json
+python3 - "$work/out" <<'PY' || fail "info JSON"
+import json, sys
+d = json.load(open(sys.argv[1]))
+t = d["Texts"]
+ok = (d["BandMode"] == 1 and d["BandModeName"] == "HF" and d["BandRange"] == "25.615 - 30.105 MHz"
+      and len(t) == 12 and t[0] == "EU" and t[1] == "SN123456" and t[4] == "Repaired knob"
+      and t[6] == "BATCH-07" and t[11] == "J. Smith" and t[2] == "")
+sys.exit(0 if ok else 1)
+PY
+stop_sim
+python3 -c "import sys; open(sys.argv[1], 'wb').write(b'\xff' * 256)" "$work/blank.bin"
+start_sim --info "$work/blank.bin" --echo
+expect_exit 0 info --port "$port"
+grep -q "^Band mode: Unknown$" "$work/out" || fail "an unknown band mode is not shown as Unknown"
+stop_sim
+
+# The password: right, wrong, missing; never printed, not even by --trace.
+start_sim --password "Qz7!"
+expect_exit 0 read --port "$port" --password "Qz7!" --trace "$work/pw.dat"
+expect_exit 1 read --port "$port" --password "qz7!" --trace "$work/pw2.dat"
+grep -q "PassWord Failure!" "$work/err" || fail "wrong password not reported"
+expect_exit 1 read --port "$port" "$work/pw3.dat"
+grep -q -- "--password" "$work/err" || fail "a missing password is not explained"
+stop_sim
+[ -e "$work/pw.dat" ] || fail "the read with the right password saved nothing"
+[ -e "$work/pw2.dat" ] && fail "a refused read saved a file"
+grep -q "Qz7" "$work/all-output" && fail "the password was printed"
+
+# A band mismatch on write: 9030, exit 1, the radio's memory untouched.
+python3 -c "import sys, random; random.seed(5); open(sys.argv[1], 'wb').write(bytes(random.randrange(256) for _ in range(7424)))" "$work/rand.bin"
+start_sim --band cb --memory "$work/rand.bin" --save-memory "$work/after.bin"
+expect_exit 1 write --port "$port" "$work/hf.dat"
+grep -q "different band mode" "$work/err" || fail "no 9030 on a band mismatch"
+stop_sim
+cmp -s "$work/rand.bin" "$work/after.bin" || fail "a refused write changed the radio"
+
+# Firmware this program does not suit: the version question is answered No.
+start_sim --firmware V900
+expect_exit 1 read --port "$port" "$work/v.dat"
+grep -q -- "-> No" "$work/err" || fail "the version question was not answered No"
+stop_sim
+
+# The simulator refuses an image of the wrong size.
+head -c 7000 "$work/rand.bin" >"$work/short.bin"
+timeout 10 "$sim" --memory "$work/short.bin" >"$work/out" 2>"$work/err"
+[ $? -eq 1 ] && grep -q "7424" "$work/err" || fail "zq61-sim took a short memory image"
+
+finish

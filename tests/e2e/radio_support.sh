@@ -1,0 +1,78 @@
+# Shared by the radio end-to-end scripts: starting and stopping virtual
+# radios, running the command line with a time limit, checking results.
+# Expects $cli and $sim to be set; sets $work.
+work="$(mktemp -d)"
+failures=0
+sim_pids=()
+
+cleanup() {
+    for pid in "${sim_pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# start_sim ARGS...: a virtual radio in the background; sets $port (its
+# pseudo-terminal) and $sim_pid.
+start_sim() {
+    local out="$work/sim.$RANDOM.out"
+    timeout 600 "$sim" "$@" >"$out" 2>"$out.err" &
+    sim_pid=$!
+    sim_pids+=("$sim_pid")
+    port=""
+    for _ in $(seq 100); do
+        port="$(head -n 1 "$out" 2>/dev/null)"
+        [ -n "$port" ] && break
+        sleep 0.05
+    done
+    [ -n "$port" ] || fail "zq61-sim $* did not start: $(cat "$out.err")"
+}
+
+# stop_sim: SIGTERM to the last radio started; waits until it has saved.
+stop_sim() {
+    kill -TERM "$sim_pid" 2>/dev/null
+    wait "$sim_pid"
+    local status=$?
+    [ "$status" -eq 0 ] || fail "zq61-sim ended with $status"
+}
+
+# expect_exit CODE ARGS...: runs zq61-cli with a time limit; stdout in
+# $work/out, stderr in $work/err, both also added to $work/all-output.
+expect_exit() {
+    local want="$1"; shift
+    timeout 180 "$cli" "$@" >"$work/out" 2>"$work/err"
+    local got=$?
+    cat "$work/out" "$work/err" >>"$work/all-output"
+    [ "$got" -eq "$want" ] ||
+        fail "zq61-cli $* exited $got, expected $want: $(tail -n 5 "$work/err")"
+}
+
+# json FILE.dat: the document as the program opens it, as JSON.
+json() { timeout 60 "$cli" show --json "$1"; }
+
+# same_document A.dat B.dat: the radio's part of two documents is equal
+# (channels and every setting the memory image holds; the VFO slot 401 has
+# no scan bit in the radio).
+same_document() {
+    json "$1" >"$work/a.json" && json "$2" >"$work/b.json" || { fail "show of $1 or $2"; return; }
+    python3 - "$work/a.json" "$work/b.json" <<'PY' || fail "$1 and $2 differ"
+import json, sys
+a, b = (json.load(open(p, encoding="utf-8")) for p in sys.argv[1:3])
+for d in (a, b):
+    for c in d.get("Channels", []):
+        if c["ChNo"] == 401:
+            c["Scan"] = 0
+bad = [k for k in ("Header", "ChannelCount", "Channels", "Options", "Keys", "Dtmf", "ToneTips")
+       if a.get(k) != b.get(k)]
+for k in bad:
+    print("  differs:", k, file=sys.stderr)
+sys.exit(1 if bad else 0)
+PY
+}
+
+finish() {
+    [ "$failures" -eq 0 ] && echo "all checks passed"
+    exit $((failures > 0))
+}

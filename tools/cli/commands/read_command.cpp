@@ -1,0 +1,61 @@
+// zq61-cli read: the Read command. The radio's memory is read into a new
+// document, which is then saved to FILE (through a temporary file, so that a
+// failed save leaves an earlier FILE whole).
+
+#include <iostream>
+
+#include "cli_command.h"
+#include "codec/frequency.h"
+#include "model/bands.h"
+#include "model/dat_file.h"
+#include "model/document.h"
+#include "model/new_document.h"
+#include "model/text_ids.h"
+#include "radio_session.h"
+
+namespace zq61::cli {
+namespace {
+
+class ReadCommand : public Command {
+  public:
+    CLI::App* define(CLI::App& app) override {
+        CLI::App* sub = app.add_subcommand("read", "Read the radio and save what it holds to FILE");
+        addRadioOptions(sub, options_, true);
+        sub->add_option("FILE", file_, "The .dat file to write")->required();
+        return sub;
+    }
+
+    int run(Context& context) override {
+        TransferPrompter prompter(context.out, std::cerr, context.texts.text(txt::kLinkFailed),
+                                  options_.retries, options_.password);
+        // The program reads into the document it has open: at start-up a
+        // new HAM document of its model.
+        Document doc(prompter, context.texts);
+        doc.BandMode = kBandHAM;
+        doc.BandRangeText = bandRangeText(kBandHAM);
+        const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
+        doc.BandLowMHz = limits.lowMHz;
+        doc.BandHighMHz = limits.highMHz;
+        NewDocumentOptions fresh;
+        fresh.programDir = context.programDir;
+        newDocument(doc, fresh);
+
+        RadioSession session(context, doc, prompter, options_);
+        if (!session.run([](TransferEngine& e) { e.ReadFromRadio(); })) return kExitFailed;
+        session.engine().FinishRead();
+        if (!session.readDocumentShown()) return kExitFailed;
+        return saveDocumentAs(doc, file_) ? kExitOk : kExitFailed;
+    }
+
+  private:
+    RadioOptions options_;
+    std::string file_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeReadCommand() {
+    return std::make_unique<ReadCommand>();
+}
+
+}  // namespace zq61::cli

@@ -1,0 +1,77 @@
+#pragma once
+
+// A radio transfer from the command line: the transfer engine on the Qt
+// serial port and reply timer, driven by an event loop until the transfer
+// ends. A watchdog makes sure the command always comes back.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "cli_command.h"
+#include "link/engine/transfer_engine.h"
+#include "link/qt/qt_reply_timer.h"
+#include "link/qt/qt_serial_link.h"
+#include "transfer_prompter.h"
+
+namespace zq61::cli {
+
+struct RadioOptions {
+    std::string port;  // device path or COMn; empty: the port of mysetup.ini
+    std::optional<std::string> password;
+    int retries = 0;
+    bool trace = false;
+};
+
+// --port and --trace, and --password and --retries when asked for.
+void addRadioOptions(CLI::App* sub, RadioOptions& options, bool withPassword);
+
+// The link failure prompt is answered OK this often at most; more is a
+// typing error rather than patience.
+inline constexpr int kMaxRetries = 100;
+
+// The longest a transfer may take with `retries` restarts: every request is
+// answered or given up within a reply time (a write waits up to three more
+// for late answers), the block re-sends are shared by all attempts.
+int transferLimitMs(int retries);
+// A transfer that changes nothing of its state for this long is stuck.
+inline constexpr int kStallLimitMs = 5000;
+
+class RadioSession : public TransferHost {
+  public:
+    // The document's prompter must be `prompter`.
+    RadioSession(Context& context, Document& doc, TransferPrompter& prompter,
+                 const RadioOptions& options);
+
+    TransferEngine& engine() { return engine_; }
+
+    // Starts a transfer with `start` (one of the engine's commands) and runs
+    // the event loop until it ends. True when it ended with success.
+    bool run(const std::function<void(TransferEngine&)>& start);
+
+    bool readDocumentShown() const { return readDocumentShown_; }
+    bool radioInfoShown() const { return radioInfoShown_; }
+
+    // TransferHost
+    void startReadOkTimer() override {}  // the command finishes the read itself
+    void showReadDocument() override { readDocumentShown_ = true; }
+    void showRadioInfo() override { radioInfoShown_ = true; }
+    void terminateProgram() override { terminated_ = true; }
+    void transferEnded(int linkOperation, bool success) override;
+
+  private:
+    Context& context_;
+    TransferPrompter& prompter_;
+    const RadioOptions& options_;
+    QtSerialLink port_;
+    QtReplyTimer timer_;
+    TransferEngine engine_;
+    std::function<void()> onEnded_;
+    bool ended_ = false;
+    bool success_ = false;
+    bool readDocumentShown_ = false;
+    bool radioInfoShown_ = false;
+    bool terminated_ = false;
+};
+
+}  // namespace zq61::cli

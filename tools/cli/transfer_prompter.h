@@ -1,0 +1,50 @@
+#pragma once
+
+// The answers of a radio transfer on the command line, without a person:
+// the confirmations (read? write?) OK; the link failure prompt OK as often as
+// the user allowed retries, then Cancel; the version question No; the
+// password dialog the password given on the command line, or Cancel. Each
+// message is printed: information on `out`, warnings, failures and questions
+// with their answers on `err`. The password itself is never printed.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "model/prompter.h"
+
+namespace zq61::cli {
+
+class TransferPrompter : public Prompter {
+  public:
+    using Prompter::message;
+
+    // `linkFailedText` is the text of the link failure prompt, the only
+    // OK/Cancel question that is not a confirmation.
+    TransferPrompter(std::ostream& out, std::ostream& err, std::string linkFailedText, int retries,
+                     std::optional<std::string> password);
+
+    void message(const std::string& text, PromptIcon icon, const std::string& title) override;
+    PromptAnswer okCancel(const std::string& text, PromptIcon icon,
+                          const std::string& title) override;
+    PromptAnswer yesNo(const std::string& text, PromptIcon icon, const std::string& title) override;
+    PromptAnswer yesNoCancel(const std::string& text, PromptIcon icon,
+                             const std::string& title) override;
+    PromptAnswer retryCancel(const std::string& text, PromptIcon icon,
+                             const std::string& title) override;
+    std::optional<std::string> password(const std::string& current) override;
+
+  private:
+    PromptAnswer ask(const std::string& text, const std::string& title, PromptAnswer answer,
+                     const char* answerName);
+    // OK for a link failure while retries are left.
+    bool retryLeft();
+
+    std::ostream& out_;
+    std::ostream& err_;
+    std::string linkFailedText_;
+    int retriesLeft_;
+    std::optional<std::string> password_;
+};
+
+}  // namespace zq61::cli
