@@ -1,0 +1,243 @@
+// How long whole transfers take through the Qt serial link, compared with
+// the time their bytes need on the wire at 9600 baud 8N1 (10 bits a byte,
+// every byte both ways, no echo):
+//   1. against zq61-sim --pace (the radio answers at once, bytes at wire pace);
+//   2. against zq61-sim unpaced, and a bare request/reply loop over a
+//      pseudo-terminal with the same frame sizes: the difference is the
+//      link's and the engine's own time per request.
+//   zq61_link_bench [path of zq61-sim]
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "link/engine/transfer_engine.h"
+#include "link/qt/qt_reply_timer.h"
+#include "link/qt/qt_serial_link.h"
+#include "model/document.h"
+#include "model/program_versions.h"
+#include "support/scripted_prompter.h"
+#include "support/table_texts.h"
+
+namespace {
+
+using namespace zq61;
+
+constexpr double kByteSeconds = 10.0 / 9600.0;
+constexpr int kBlocks = 464;
+// Other programs on the machine delay some wake-ups: the best run shows the link's own time.
+constexpr int kRuns = 3;
+
+struct NoStarter : ProgramStarter {
+    bool start(const std::string&) override { return false; }
+};
+
+// Counts the bytes each way on their way through the real link.
+class CountingLink : public SerialLink {
+  public:
+    explicit CountingLink(QtSerialLink& link) : link_(link) {}
+    long sent = 0;
+    bool open() override { return link_.open(); }
+    void close() override { link_.close(); }
+    bool isOpen() const override { return link_.isOpen(); }
+    void clearBuffers() override { link_.clearBuffers(); }
+    void write(std::span<const uint8_t> bytes) override {
+        sent += static_cast<long>(bytes.size());
+        link_.write(bytes);
+    }
+    void setReceiveThreshold(int bytes) override { link_.setReceiveThreshold(bytes); }
+
+  private:
+    QtSerialLink& link_;
+};
+
+struct Result {
+    bool ok = false;
+    double seconds = 0;
+    long bytes = 0;
+};
+
+class Radio {
+  public:
+    Radio(const QString& sim, const QStringList& args) {
+        process_.start(sim, args);
+        process_.waitForReadyRead(5000);
+        port = QString::fromUtf8(process_.readLine()).trimmed();
+    }
+    ~Radio() {
+        process_.terminate();
+        process_.waitForFinished(5000);
+    }
+    QString port;
+
+  private:
+    QProcess process_;
+};
+
+class Bench : public TransferHost {
+  public:
+    explicit Bench(const QString& port) : counting_(link_) {
+        doc_.WorkData.Header.Model = kModelName;
+        link_.setPortName(port);
+        link_.setReceiver([this](std::span<const uint8_t> b) {
+            received_ += static_cast<long>(b.size());
+            engine_.OnBytesArrived(b);
+        });
+        timer_.setHandler([this] { engine_.OnReplyTimeout(); });
+        engine_.EchoAbsent = true;
+    }
+
+    Result run(int op) {
+        counting_.sent = received_ = 0;
+        QEventLoop loop;
+        loop_ = &loop;
+        QElapsedTimer clock;
+        clock.start();
+        if (op == kLinkRead) {
+            engine_.ReadFromRadio();
+        } else {
+            engine_.WriteToRadio();
+        }
+        if (engine_.isBusy()) loop.exec();
+        Result r;
+        r.seconds = clock.nsecsElapsed() / 1e9;
+        r.ok = success_;
+        r.bytes = counting_.sent + received_;
+        if (op == kLinkRead) engine_.FinishRead();
+        return r;
+    }
+
+    void startReadOkTimer() override {}
+    void transferEnded(int, bool success) override {
+        success_ = success;
+        if (loop_) loop_->quit();
+    }
+
+  private:
+    test::ScriptedPrompter prompter_;
+    test::TableTexts texts_;
+    Document doc_{prompter_, texts_};
+    NoStarter starter_;
+    ProgramVersions versions_{[] {
+                                  VersionTable t;
+                                  t.Pairs = {{"V100", "V100"}};
+                                  return t;
+                              }(),
+                              "/nonexistent", "zq61", starter_};
+    QtSerialLink link_;
+    CountingLink counting_;
+    QtReplyTimer timer_;
+    TransferEngine engine_{doc_, counting_, timer_, *this, versions_};
+    QEventLoop* loop_ = nullptr;
+    long received_ = 0;
+    bool success_ = false;
+};
+
+// The floor: a responder that answers each request of `requestSize` bytes
+// with `replySize` bytes at once, and a client that waits for each reply
+// before it sends the next request, both with poll() on a raw
+// pseudo-terminal.
+double bareLoopSeconds(int requests, int requestSize, int replySize) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    grantpt(master);
+    unlockpt(master);
+    const int slave = ::open(ptsname(master), O_RDWR | O_NOCTTY);
+    termios mode{};
+    tcgetattr(slave, &mode);
+    cfmakeraw(&mode);
+    tcsetattr(slave, TCSANOW, &mode);
+
+    auto exchange = [](int fd, const std::vector<uint8_t>& out, int expect) {
+        if (!out.empty() && ::write(fd, out.data(), out.size()) < 0) return false;
+        int got = 0;
+        uint8_t buffer[256];
+        while (got < expect) {
+            pollfd p{fd, POLLIN, 0};
+            if (poll(&p, 1, 1000) <= 0) return false;
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n <= 0) return false;
+            got += static_cast<int>(n);
+        }
+        return true;
+    };
+    std::thread responder([&] {
+        const std::vector<uint8_t> reply(static_cast<size_t>(replySize), 0x06);
+        for (int i = 0; i < requests; ++i) {
+            if (!exchange(master, {}, requestSize)) return;
+            if (::write(master, reply.data(), reply.size()) < 0) return;
+        }
+    });
+    const std::vector<uint8_t> request(static_cast<size_t>(requestSize), 0x52);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < requests; ++i)
+        if (!exchange(slave, request, replySize)) break;
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    responder.join();
+    ::close(slave);
+    ::close(master);
+    return seconds;
+}
+
+void print(const char* what, const Result& r) {
+    const double wire = static_cast<double>(r.bytes) * kByteSeconds;
+    std::printf("%-34s %s %7.3f s  %6ld bytes  wire %7.3f s  ratio %.4f\n", what,
+                r.ok ? "ok    " : "FAILED", r.seconds, r.bytes, wire, r.seconds / wire);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QString sim =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(ZQ61_PROGRAM_DIR "/zq61-sim");
+
+    std::printf(
+        "Whole transfers at 9600 baud 8N1 (zq61-sim --pace --reply-delay 0), "
+        "the best of %d:\n",
+        kRuns);
+    {
+        Radio radio(sim, {"--pace", "--reply-delay", "0"});
+        Bench bench(radio.port);
+        Result bestRead, bestWrite;
+        for (int i = 0; i < kRuns; ++i) {
+            const Result read = bench.run(kLinkRead);
+            const Result write = bench.run(kLinkWrite);
+            if (i == 0 || read.seconds < bestRead.seconds) bestRead = read;
+            if (i == 0 || write.seconds < bestWrite.seconds) bestWrite = write;
+        }
+        print("read, paced", bestRead);
+        print("write, paced", bestWrite);
+    }
+    std::printf("\nUnpaced (zq61-sim --reply-delay 0), per request:\n");
+    Result read, write;
+    {
+        Radio radio(sim, {"--reply-delay", "0"});
+        Bench bench(radio.port);
+        read = bench.run(kLinkRead);
+        write = bench.run(kLinkWrite);
+    }
+    const int requests = kBlocks + 4;  // handshake, identify, protection block, blocks, end
+    const double bareRead = bareLoopSeconds(requests, 4, 22);
+    const double bareWrite = bareLoopSeconds(requests, 22, 1);
+    std::printf("%-34s %s %7.3f s  %7.1f us a request\n", "read, engine and link",
+                read.ok ? "ok    " : "FAILED", read.seconds, read.seconds / requests * 1e6);
+    std::printf("%-34s %s %7.3f s  %7.1f us a request\n", "write, engine and link",
+                write.ok ? "ok    " : "FAILED", write.seconds, write.seconds / requests * 1e6);
+    std::printf("%-34s        %7.3f s  %7.1f us a request\n", "bare loop, 4 -> 22 bytes", bareRead,
+                bareRead / requests * 1e6);
+    std::printf("%-34s        %7.3f s  %7.1f us a request\n", "bare loop, 22 -> 1 bytes", bareWrite,
+                bareWrite / requests * 1e6);
+    return read.ok && write.ok ? 0 : 1;
+}
