@@ -1,6 +1,5 @@
 #include "document_printer.h"
 
-#include <algorithm>
 #include <iomanip>
 #include <ostream>
 
@@ -9,6 +8,7 @@
 #include "codec/tones.h"
 #include "json_writer.h"
 #include "model/bands.h"
+#include "model/channel_list.h"
 #include "model/document.h"
 
 namespace zq61::cli {
@@ -120,10 +120,6 @@ void toneTips(JsonWriter& json, const ToneTipTable& table) {
     json.endObject();
 }
 
-int validCount(const Document& doc) {
-    return std::clamp<int>(doc.WorkData.ChannelCount, 0, kMaxChannels);
-}
-
 }  // namespace
 
 void printDocumentJson(std::ostream& out, Document& doc) {
@@ -139,7 +135,7 @@ void printDocumentJson(std::ostream& out, Document& doc) {
     json.field("ChannelCount", w.ChannelCount);
     json.key("Channels");
     json.beginArray();
-    for (int i = 0; i < validCount(doc); ++i) {
+    for (int i = 0; i < usedChannelCount(doc); ++i) {
         const ChannelRecord& c = doc.WorkChannels[static_cast<std::size_t>(i)];
         json.beginObject();
         channelFields(json, c);
@@ -169,9 +165,9 @@ void printDocumentSummary(std::ostream& out, Document& doc) {
         << bandModeName(w.Header.HeaderBandMode) << " (" << doc.BandRangeText << "), data version "
         << cleanString(w.Header.Version.view()) << "\n"
         << w.ChannelCount << " channels\n";
-    if (validCount(doc) > 0)
+    if (usedChannelCount(doc) > 0)
         out << "  Ch  Group  Frequency  Dup  Offset  RX tone  TX tone  Mod  Power  Scan\n";
-    for (int i = 0; i < validCount(doc); ++i) {
+    for (int i = 0; i < usedChannelCount(doc); ++i) {
         const ChannelRecord& c = doc.WorkChannels[static_cast<std::size_t>(i)];
         const std::string group = groupName(displayGroup(c.ChNo, doc.BandMode), doc.BandMode);
         out << std::setw(4) << c.ChNo << "  " << std::left << std::setw(5) << group << "  "
