@@ -120,7 +120,7 @@ std::string textToStored(std::string_view text, double bandLowMHz) {
 std::string storedToDisplay(std::string_view stored, double bandLowMHz, Prompter& prompter) {
     if (isNoFrequency(stored)) return "";
     if (const auto mhz = storedValue(stored)) return formatFiveDecimals(*mhz);
-    prompter.message("Not IsNumeric", PromptIcon::None);
+    prompter.message(kNotNumericText, PromptIcon::None);
     return decimalText(bandLowMHz);
 }
 

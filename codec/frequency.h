@@ -18,6 +18,9 @@ class Prompter;
 // stores the band's low edge. Only frequencies below 1000 MHz fit.
 std::string textToStored(std::string_view text, double bandLowMHz);
 
+// The fixed text shown for a value that should be a number and is not.
+inline constexpr const char* kNotNumericText = "Not IsNumeric";
+
 // Display text of a stored frequency; "" for none. A stored text that is not
 // numeric shows "Not IsNumeric" and gives the low band edge.
 std::string storedToDisplay(std::string_view stored, double bandLowMHz, Prompter& prompter);

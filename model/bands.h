@@ -10,6 +10,9 @@ namespace zq61 {
 
 enum BandModeValue : int { kBandCB = 0, kBandHF = 1, kBandHAM = 2 };
 
+// The fixed text shown for a band mode that is none of CB, HF, HAM.
+inline constexpr const char* kCountryModeError = "Country Mode Error!";
+
 bool isKnownBandMode(int bandMode);
 
 // "CB", "HF", "HAM" or "Unknown".

@@ -22,9 +22,6 @@ namespace zq61 {
 class Document;
 class ProgramVersions;
 
-// The fixed text shown for a header band mode that is none of CB, HF, HAM.
-inline constexpr const char* kCountryModeError = "Country Mode Error!";
-
 // Writes the document to `path` (through a temporary file in the same folder
 // that replaces the target only once it is complete). On success the file
 // copy equals the working copy, DataFileName = path and IsUntitled = false.

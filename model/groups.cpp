@@ -172,7 +172,7 @@ void setChannelCell(Document& doc, int group, int channelInGroupNo, int column,
                     std::string_view value) {
     const int bandMode = doc.BandMode;
     if (!isKnownBandMode(bandMode)) {
-        doc.prompter->message("Country Mode Error!", PromptIcon::None);
+        doc.prompter->message(kCountryModeError, PromptIcon::None);
         return;
     }
     if (channelInGroupNo < 1 || channelInGroupNo > GroupSize(group, bandMode)) return;
@@ -194,7 +194,7 @@ void setChannelCell(Document& doc, int group, int channelInGroupNo, int column,
             if (v != storedToDisplay(record.Frequency.view(), doc.BandLowMHz, *doc.prompter))
                 setChannelField(record, column, v, doc.BandLowMHz);
         } else if (!setChannelField(record, column, v, doc.BandLowMHz)) {
-            doc.prompter->message("Not IsNumeric", PromptIcon::Warning);
+            doc.prompter->message(kNotNumericText, PromptIcon::Warning);
         }
         if (frequency) refreshGroup(doc, group);
     } else if (frequency && !cleared) {
