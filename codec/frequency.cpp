@@ -96,7 +96,7 @@ void warnOutOfBand(const Document& doc) {
 }  // namespace
 
 std::string textToStored(std::string_view text, double bandLowMHz) {
-    if (cleanString(text).find_first_not_of(" \t") == std::string::npos) return "";
+    if (isBlankText(text)) return "";
     std::string s = frequencyDigits(text).value_or(decimalText(bandLowMHz));
     std::string r;
     const auto point = s.find('.');

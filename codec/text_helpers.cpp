@@ -57,6 +57,10 @@ std::string cleanString(std::string_view text) {
                                                       : text.substr(0, last + 1));
 }
 
+bool isBlankText(std::string_view text) {
+    return trimBlanks(text.substr(0, text.find('\0'))).empty();
+}
+
 std::optional<double> parseNumber(std::string_view text) {
     std::string_view t = trimBlanks(text);
     if (!hasDecimalSyntax(t)) return std::nullopt;

@@ -16,6 +16,10 @@ namespace zq61 {
 // ("ZQ-61 " + NUL + "xy" gives "ZQ-61").
 std::string cleanString(std::string_view text);
 
+// True when nothing but blanks and tabs comes before the first NUL: a cleared
+// entry, such as an emptied frequency cell.
+bool isBlankText(std::string_view text);
+
 // True when the text reads as a decimal number, as a user of the old
 // "IsNumeric" expects: optional surrounding blanks, an optional sign, at
 // least one digit with at most one "." anywhere among them, an optional

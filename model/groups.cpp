@@ -47,10 +47,6 @@ void revalidatePointer(const Document& doc, int group, int16_t& pointer) {
     pointer = static_cast<int16_t>(lowest > 0 ? lowest - 1 : 0);
 }
 
-bool isBlank(std::string_view text) {
-    return cleanString(text).find_first_not_of(" \t") == std::string::npos;
-}
-
 // Clearing a frequency removes the channel, but never the VFO slot, never the
 // last ordinary channel outside the group and never the last memory channel.
 bool mayRemove(const Document& doc, int chNo, int group) {
@@ -180,7 +176,7 @@ void setChannelCell(Document& doc, int group, int channelInGroupNo, int column,
 
     std::string v(value);
     const bool frequency = column == kColFrequency;
-    const bool cleared = frequency && isBlank(v);
+    const bool cleared = frequency && isBlankText(v);
     if (frequency && !cleared) v = validateEntry(v, group, bandMode, doc);
 
     const int chNo = GroupStart(group, bandMode) + channelInGroupNo;
