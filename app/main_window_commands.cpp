@@ -193,6 +193,9 @@ void MainWindow::buildToolbar() {
     toolbar_ = addToolBar(QString());
     toolbar_->setObjectName("tbToolBar");
     toolbar_->setMovable(false);
+    // Only the View menu shows and hides the toolbar, so its check mark
+    // always tells the truth: no nameless entry in a right-click menu.
+    toolbar_->toggleViewAction()->setVisible(false);
     addToolButton("NewFile", txt::kToolNewFile, QStyle::SP_FileIcon);
     addToolButton("OpenFile", txt::kToolOpenFile, QStyle::SP_DialogOpenButton);
     addToolButton("SaveFile", txt::kToolSaveFile, QStyle::SP_DialogSaveButton);

@@ -135,6 +135,26 @@ class MainWindowTest : public QObject {
         QCOMPARE(r.dialogs.openShown + r.dialogs.saveShown, 0);
     }
 
+    void viewMenuAloneShowsAndHidesTheBars() {
+        GuiRun r;
+        gui::MainWindow& main = r.start();
+        // No menu of the menu bar or toolbar can hide the toolbar behind the
+        // check mark's back.
+        const std::unique_ptr<QMenu> popup(main.createPopupMenu());
+        QVERIFY(!popup || popup->isEmpty());
+        for (const char* name : {"mnuViewToolbar", "mnuViewStatusBar"}) {
+            QAction* item = action(main, name);
+            QWidget* bar = name == QString("mnuViewToolbar")
+                               ? static_cast<QWidget*>(main.findChild<QToolBar*>("tbToolBar"))
+                               : main.statusBar();
+            for (bool shown : {false, true}) {
+                item->trigger();
+                QCOMPARE(item->isChecked(), shown);
+                QCOMPARE(bar->isVisible(), shown);
+            }
+        }
+    }
+
     void captionForEachBandMode_data() {
         QTest::addColumn<int>("bandMode");
         QTest::addColumn<QString>("band");
