@@ -39,7 +39,8 @@ void ProgramRun::start() {
     ctx_.versions = std::make_unique<ProgramVersions>(
         VersionTable::load(root), root, currentProgramLocation().executableName, *starter_);
 
-    // Language (locale, then mysetup.ini), serial port, first-run flag.
+    // Language (locale, then mysetup.ini), serial port, first-run flag, the
+    // operating system generation.
     readStartupSettings(s, localeName_);
 
     // The model this program serves, in HAM mode.
@@ -49,8 +50,6 @@ void ProgramRun::start() {
     const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
     doc.BandLowMHz = limits.lowMHz;
     doc.BandHighMHz = limits.highMHz;
-
-    s.IsNt60 = detectIsNt60();
 
     NewDocumentOptions options;
     options.programDir = s.ProgramFolder;
