@@ -139,23 +139,22 @@ void MainWindow::ApplyMainTexts() {
     }
 }
 
+QString MainWindow::modelLabel() const {
+    const Document& doc = ctx_.document;
+    return QString::fromStdString(cleanString(doc.ModelName) + ":" + bandModeName(doc.BandMode));
+}
+
 void MainWindow::ShowMainTxt() {
     const Document& doc = ctx_.document;
-    const std::string model = cleanString(doc.ModelName);
-    const std::string band = bandModeName(doc.BandMode);
-    setWindowTitle(ctx_.text(txt::kAppTitle) +
-                   QString::fromStdString("[" + model + ":" + band + ":" +
-                                          bandLabel(doc.BandRangeText) + "][") +
+    setWindowTitle(ctx_.text(txt::kAppTitle) + "[" + modelLabel() + ":" +
+                   QString::fromStdString(bandLabel(doc.BandRangeText)) + "][" +
                    ctx_.text(txt::kCaptionFileLabel) + ":" +
                    QString::fromStdString(fileNameOfPath(doc.DataFileName)) + "]");
-    pane_->setModelLabel(QString::fromStdString(model + ":" + band));
+    pane_->setModelLabel(modelLabel());
 }
 
 void MainWindow::LoadTree() {
-    const Document& doc = ctx_.document;
-    pane_->LoadTree(
-        QString::fromStdString(cleanString(doc.ModelName) + ":" + bandModeName(doc.BandMode)),
-        ctx_.texts);
+    pane_->LoadTree(modelLabel(), ctx_.texts);
 }
 
 void MainWindow::Change_Language() {

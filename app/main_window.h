@@ -104,6 +104,8 @@ class MainWindow : public QMainWindow {
     // the document was written.
     bool saveBeforeDiscarding();
     bool documentChanged() const;
+    // A new untitled document (from the Initialize data when requested).
+    void initialiseNewDocument();
     void onNewDocTimer();
 
     // Dispatch.
@@ -130,6 +132,10 @@ class MainWindow : public QMainWindow {
     void arrangeIcons();
     void exitProgram();
     RadioCommands& radio();
+
+    // Model display name and band mode name: the pane's label and the
+    // tree's root text.
+    QString modelLabel() const;
 
     // Placement of the window, in twips, kept per user.
     void restorePlacement();

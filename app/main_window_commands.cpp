@@ -441,13 +441,17 @@ void MainWindow::LoadNewDoc() {
     newDocTimer_->start();
 }
 
-void MainWindow::onNewDocTimer() {
-    newDocTimer_->stop();
+void MainWindow::initialiseNewDocument() {
     NewDocumentOptions options;
     options.initialize = ctx_.settings.InitialSettingsRequest;
     options.programDir = ctx_.settings.ProgramFolder;
     options.resetLink = ctx_.resetLink;
     newDocument(ctx_.document, options);
+}
+
+void MainWindow::onNewDocTimer() {
+    newDocTimer_->stop();
+    initialiseNewDocument();
     ApplyMainTexts();
     showWindowOnce(win::kChannels);
     ShowMainTxt();
@@ -456,11 +460,7 @@ void MainWindow::onNewDocTimer() {
 }
 
 void MainWindow::LoadNewDoc2() {
-    NewDocumentOptions options;
-    options.initialize = ctx_.settings.InitialSettingsRequest;
-    options.programDir = ctx_.settings.ProgramFolder;
-    options.resetLink = ctx_.resetLink;
-    newDocument(ctx_.document, options);
+    initialiseNewDocument();
     ApplyMainTexts();
     showWindowOnce(win::kChannels);
     ShowMainTxt();
