@@ -65,6 +65,18 @@ const Item kToolbar[] = {
     {"About", txt::kToolAbout}};
 // clang-format on
 
+// Counts the key presses a widget receives, modifier keys aside.
+struct KeyCounter : QObject {
+    int keys = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key != Qt::Key_Control && key != Qt::Key_Shift && key != Qt::Key_Alt) ++keys;
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -126,10 +138,20 @@ class MainWindowTest : public QObject {
             QVERIFY2(a, name);
             QVERIFY2(!a->isVisible(), name);
         }
-        // Their shortcuts act on nothing.
-        for (const char* keys :
-             {"Ctrl+X", "Ctrl+C", "Ctrl+V", "Ctrl+I", "Ctrl+U", "Ctrl+D", "Del", "Ctrl+H"})
-            QTest::keySequence(&main, QKeySequence(keys));
+        // Their shortcuts act on nothing and take no key from the windows: a
+        // field in the channel window gets every one of them.
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        auto* field = new QWidget(main.findWindow("frmCommChInfo"));
+        field->setFocusPolicy(Qt::StrongFocus);
+        field->show();
+        field->setFocus();
+        KeyCounter received;
+        field->installEventFilter(&received);
+        const char* const keys[] = {"Ctrl+X", "Ctrl+C", "Ctrl+V", "Ctrl+I",
+                                    "Ctrl+U", "Ctrl+D", "Del",    "Ctrl+H"};
+        for (const char* k : keys)
+            QTest::keySequence(field, QKeySequence(k));
+        QCOMPARE(received.keys, int(std::size(keys)));
         QCOMPARE(main.openWindowNames(), QStringList{"frmCommChInfo"});
         QVERIFY(r.prompter.shown.empty());
         QCOMPARE(r.dialogs.openShown + r.dialogs.saveShown, 0);
