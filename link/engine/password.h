@@ -5,9 +5,11 @@
 // ending at the first byte that is 00 or FF. The program only reads it and
 // compares it with the password the user entered; it never writes it.
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace zq61 {
 
@@ -22,5 +24,19 @@ std::string radioPassword(std::span<const uint8_t> blockData);
 // True when the radio has no password or it equals `entered` exactly
 // (letter case counts).
 bool PasswordAccepted(std::span<const uint8_t> blockData, const std::string& entered);
+
+// Finds the password bytes and the sum of protection block answers (57 3E 10
+// ...) in a stream of bytes that arrives in deliveries of any size, so that
+// a trace can hide them even when an answer is split over several.
+class PasswordMask {
+  public:
+    // For each of `bytes`, the next bytes of the stream: whether to hide it.
+    std::vector<bool> next(std::span<const uint8_t> bytes);
+
+  private:
+    std::array<uint8_t, 3> last_{};  // the last three bytes of the stream
+    int seen_ = 0;                   // bytes of the stream so far, up to 3
+    std::vector<int> open_;          // per answer begun: bytes since its address
+};
 
 }  // namespace zq61

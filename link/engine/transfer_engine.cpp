@@ -113,7 +113,7 @@ void TransferEngine::send(const std::vector<uint8_t>& bytes, int replyLength) {
     }
     replyLength_ = replyLength;
     sawEcho_ = false;
-    traceFrame("TX", bytes);
+    if (trace_) traceFrame("TX", bytes, PasswordMask().next(bytes));
     port_.write(bytes);
 }
 
@@ -194,25 +194,31 @@ void TransferEngine::goToEndStep() {
 // ---- replies ----
 
 void TransferEngine::OnBytesArrived(std::span<const uint8_t> bytes) {
+    // Every byte received goes through the mask, also those not shown: an
+    // answer may be split over deliveries.
+    const std::vector<bool> hidden = trace_ ? receivedMask_.next(bytes) : std::vector<bool>();
+    auto trace = [&](const char* direction, std::span<const uint8_t> shown) {
+        if (trace_) traceFrame(direction, shown, hidden);
+    };
     if (!TransferActive) {
-        traceFrame("RX (dropped)", bytes);
+        trace("RX (dropped)", bytes);
         return;
     }
     if (draining_) {
-        traceFrame("RX (answer to an earlier send)", bytes);
+        trace("RX (answer to an earlier send)", bytes);
         if (++answers_ >= sends_) finishDraining();
         return;
     }
     if (EchoAbsent && isEchoOfRequest(bytes)) {
         // The cable does echo after all: later requests expect it. This
         // request's answer may still come on its own and is taken then.
-        traceFrame("RX (echo)", bytes);
+        trace("RX (echo)", bytes);
         EchoAbsent = false;
         sawEcho_ = true;
         return;
     }
     const auto reply = bytes.first(std::min<size_t>(bytes.size(), static_cast<size_t>(RThreshold)));
-    traceFrame("RX", reply);
+    trace("RX", reply);
     if (reply.size() < static_cast<size_t>(EchoLength)) return;
     // An echo that is not the request means the bytes are out of step (a
     // late answer before it): the answer's place is not where it seems, and
@@ -565,22 +571,12 @@ void TransferEngine::UpdateProgress() {
 
 // ---- trace ----
 
-void TransferEngine::traceFrame(const char* direction, std::span<const uint8_t> bytes) const {
-    if (!trace_) return;
-    // The protection block carries the radio's password (data bytes 12..15)
-    // and a sum over it: neither goes into a trace.
-    std::vector<bool> masked(bytes.size(), false);
-    for (size_t i = 0; i + 4 <= bytes.size(); ++i) {
-        if (bytes[i] == frame::kWrite && bytes[i + 1] == (kProtectionBlockAddress >> 8) &&
-            bytes[i + 2] == (kProtectionBlockAddress & 0xFF)) {
-            for (size_t k = i + 4 + kPasswordOffset; k <= i + 4 + frame::kBlockLength; ++k)
-                if (k < bytes.size()) masked[k] = true;
-        }
-    }
+void TransferEngine::traceFrame(const char* direction, std::span<const uint8_t> bytes,
+                                const std::vector<bool>& hidden) const {
     std::string line = direction;
     for (size_t i = 0; i < bytes.size(); ++i) {
         line += ' ';
-        line += masked[i] ? std::string("**") : frame::hex(bytes.subspan(i, 1));
+        line += hidden[i] ? std::string("**") : frame::hex(bytes.subspan(i, 1));
     }
     trace_(line);
 }

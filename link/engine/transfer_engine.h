@@ -36,6 +36,7 @@
 
 #include "link/engine/link_interfaces.h"
 #include "link/engine/memory_map.h"
+#include "link/engine/password.h"
 #include "link/engine/radio_info.h"
 #include "model/prompter.h"
 
@@ -166,7 +167,9 @@ class TransferEngine {
     template <typename F>
     auto withRepliesPaused(F&& ask);
 
-    void traceFrame(const char* direction, std::span<const uint8_t> bytes) const;
+    // `hidden` marks the bytes shown as "**" (the radio's password).
+    void traceFrame(const char* direction, std::span<const uint8_t> bytes,
+                    const std::vector<bool>& hidden) const;
     void message(const std::string& text, PromptIcon icon) const;
     std::string text(int id) const;
 
@@ -189,6 +192,7 @@ class TransferEngine {
     bool sawEcho_ = false;  // the last request came back as an echo
     bool quitAfterAbort_ = false;
     bool readPending_ = false;
+    PasswordMask receivedMask_;  // over every byte received, for the trace
 };
 
 }  // namespace zq61
