@@ -22,17 +22,6 @@ int64_t steadyNs() {
 
 constexpr int64_t kNsPerMs = 1'000'000;
 
-std::string hex(const std::vector<uint8_t>& bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (uint8_t b : bytes) {
-        if (!text.empty()) text += ' ';
-        text += kDigits[b >> 4];
-        text += kDigits[b & 0x0F];
-    }
-    return text;
-}
-
 }  // namespace
 
 RadioServer::RadioServer(VirtualRadio& radio, int masterFd, ServeOptions options, Log log)

@@ -21,17 +21,6 @@ uint8_t sum(std::span<const uint8_t> bytes) {
     return static_cast<uint8_t>(s);
 }
 
-std::string hex(std::span<const uint8_t> bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (uint8_t b : bytes) {
-        if (!text.empty()) text += ' ';
-        text += kDigits[b >> 4];
-        text += kDigits[b & 0x0F];
-    }
-    return text;
-}
-
 // 0: `input` is a beginning of `word`; the word's length when it starts
 // with it; -1 otherwise.
 int matchWord(std::span<const uint8_t> input, std::string_view word) {
@@ -42,6 +31,17 @@ int matchWord(std::span<const uint8_t> input, std::string_view word) {
 }
 
 }  // namespace
+
+std::string hex(std::span<const uint8_t> bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (uint8_t b : bytes) {
+        if (!text.empty()) text += ' ';
+        text += kDigits[b >> 4];
+        text += kDigits[b & 0x0F];
+    }
+    return text;
+}
 
 VirtualRadio::VirtualRadio(RadioSettings settings) : settings_(std::move(settings)) {
     std::fill(memory_.begin() + kVfoFrequency, memory_.begin() + kVfoFrequency + 3, 0xFF);

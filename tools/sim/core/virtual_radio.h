@@ -62,6 +62,9 @@ struct FaultCounts {
     int total() const { return drop + delay + badSum + wrongAddress + resend + extraBytes; }
 };
 
+// Bytes in hexadecimal ("50 52 4F"), for the frame log.
+std::string hex(std::span<const uint8_t> bytes);
+
 struct Chunk {
     int64_t atMs = 0;  // when the bytes reach the program
     std::vector<uint8_t> bytes;
