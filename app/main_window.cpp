@@ -319,7 +319,11 @@ void MainWindow::restorePlacement() {
 
 void MainWindow::savePlacement() {
     if (isMinimized()) return;
-    const QRect r = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    // The left and top edges are those of the frame (pos()), as restoring
+    // moves the frame there; a maximized window keeps its normal size, whose
+    // geometry is that of the inside, so the frame's offset is taken off.
+    QRect r(pos(), size());
+    if (isMaximized()) r = normalGeometry().translated(pos() - geometry().topLeft());
     QSettings store("zq61", placementStoreName(ctx_.applicationTitle));
     store.beginGroup("Settings");
     auto twips = [this](int px) {

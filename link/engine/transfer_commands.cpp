@@ -104,7 +104,7 @@ void TransferEngine::FinishRead() {
     if (!readPending_) return;
     readPending_ = false;
     if (!isKnownBandMode(RadioBandMode)) {
-        message(kCountryModeErrorText, PromptIcon::Error);
+        message(kCountryModeError, PromptIcon::Error);
         return;
     }
     UnpackDocument(doc_, MemoryImage, RadioBandMode);

@@ -412,7 +412,7 @@ bool TransferEngine::identityCheck() {
     if (bandOk && modelOk && versionOk) {
         // A read must give the document a band mode it can work in.
         if (LinkOperation == kLinkRead && !isKnownBandMode(RadioBandMode)) {
-            withRepliesPaused([&] { message(kCountryModeErrorText, PromptIcon::Error); });
+            withRepliesPaused([&] { message(kCountryModeError, PromptIcon::Error); });
             return false;
         }
         return true;

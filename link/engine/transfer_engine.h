@@ -76,7 +76,6 @@ inline constexpr int kDrainRounds = 3;
 inline constexpr const char* kPasswordFailureText = "PassWord Failure!";
 inline constexpr const char* kNoToneFeatureText =
     "CTCSS/DCS Function is invalid,\r\nSome features will not work.";
-inline constexpr const char* kCountryModeErrorText = "Country Mode Error!";
 
 class TransferEngine {
   public:
