@@ -62,7 +62,8 @@ struct FaultCounts {
     int total() const { return drop + delay + badSum + wrongAddress + resend + extraBytes; }
 };
 
-// Bytes in hexadecimal ("50 52 4F"), for the frame log.
+// Bytes in hexadecimal ("50 52 4F"), for the frame log. The virtual radio
+// links nothing of the program it tests, so it keeps its own copy of this.
 std::string hex(std::span<const uint8_t> bytes);
 
 struct Chunk {
