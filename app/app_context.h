@@ -10,11 +10,11 @@
 
 #include "app/child_windows.h"
 #include "app/file_dialogs.h"
-#include "app/settings/lang_text.h"
-#include "app/settings/settings.h"
 #include "model/document.h"
 #include "model/program_versions.h"
 #include "model/prompter.h"
+#include "settings/lang_text.h"
+#include "settings/settings.h"
 
 namespace zq61::gui {
 

@@ -344,8 +344,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     savePlacement();
     if (documentChanged()) {
-        const PromptAnswer answer = ctx_.prompter.yesNoCancel(ctx_.texts.text(txt::kSaveChanges),
-                                                              PromptIcon::Warning, std::string());
+        const PromptAnswer answer =
+            ctx_.prompter.yesNoCancel(ctx_.document.prompt(txt::kSaveChanges, PromptIcon::Warning));
         if (answer == PromptAnswer::Cancel) {
             event->ignore();
             return;

@@ -352,7 +352,8 @@ bool MainWindow::save() {
     if (doc.IsUntitled) return saveAs();
     const std::string question =
         "\"" + fileNameOfPath(doc.DataFileName) + "\"" + doc.text(txt::kConfirmSave);
-    if (ctx_.prompter.okCancel(question, PromptIcon::Question, std::string()) != PromptAnswer::Ok)
+    if (ctx_.prompter.okCancel(Prompt::ofText(txt::kConfirmSave, question, PromptIcon::Question)) !=
+        PromptAnswer::Ok)
         return false;
     return SaveDocument();
 }
@@ -375,8 +376,8 @@ bool MainWindow::saveBeforeDiscarding() {
 
 void MainWindow::open() {
     if (documentChanged()) {
-        const PromptAnswer answer = ctx_.prompter.yesNoCancel(ctx_.document.text(txt::kSaveChanges),
-                                                              PromptIcon::Warning, std::string());
+        const PromptAnswer answer =
+            ctx_.prompter.yesNoCancel(ctx_.document.prompt(txt::kSaveChanges, PromptIcon::Warning));
         if (answer == PromptAnswer::Cancel) return;
         if (answer == PromptAnswer::Yes && !saveBeforeDiscarding()) return;
     }
@@ -414,16 +415,16 @@ void MainWindow::OpenDocument() {
 
 void MainWindow::newFromMenu() {
     if (documentChanged()) {
-        const PromptAnswer answer = ctx_.prompter.yesNoCancel(ctx_.document.text(txt::kSaveChanges),
-                                                              PromptIcon::Warning, std::string());
+        const PromptAnswer answer =
+            ctx_.prompter.yesNoCancel(ctx_.document.prompt(txt::kSaveChanges, PromptIcon::Warning));
         // No and Cancel both go on to the confirmation below.
         if (answer == PromptAnswer::Yes && !saveBeforeDiscarding()) {
             ctx_.settings.InitialSettingsRequest = false;
             return;
         }
     }
-    if (ctx_.prompter.okCancel(ctx_.document.text(txt::kConfirmNew), PromptIcon::Warning,
-                               std::string()) == PromptAnswer::Ok) {
+    if (ctx_.prompter.okCancel(ctx_.document.prompt(txt::kConfirmNew, PromptIcon::Warning)) ==
+        PromptAnswer::Ok) {
         LoadNewDoc();
     } else {
         // An Initialize the user cancelled must not change a later New.

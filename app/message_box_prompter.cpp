@@ -32,37 +32,31 @@ QString boxText(const std::string& text) {
 
 }  // namespace
 
-int MessageBoxPrompter::show(const std::string& text, PromptIcon icon, const std::string& title,
-                             int buttons) {
+int MessageBoxPrompter::show(const Prompt& prompt, int buttons) {
     QWidget* parent = parent_ ? parent_.data() : QApplication::activeWindow();
-    QMessageBox box(boxIcon(icon),
-                    title.empty() && title_ ? *title_ : QString::fromStdString(title),
-                    boxText(text), QMessageBox::StandardButtons(buttons), parent);
+    QMessageBox box(boxIcon(prompt.icon),
+                    prompt.title.empty() && title_ ? *title_ : QString::fromStdString(prompt.title),
+                    boxText(prompt.text), QMessageBox::StandardButtons(buttons), parent);
     return box.exec();
 }
 
-void MessageBoxPrompter::message(const std::string& text, PromptIcon icon,
-                                 const std::string& title) {
-    show(text, icon, title, QMessageBox::Ok);
+void MessageBoxPrompter::message(const Prompt& prompt) {
+    show(prompt, QMessageBox::Ok);
 }
 
-PromptAnswer MessageBoxPrompter::okCancel(const std::string& text, PromptIcon icon,
-                                          const std::string& title) {
-    return show(text, icon, title, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok
+PromptAnswer MessageBoxPrompter::okCancel(const Prompt& prompt) {
+    return show(prompt, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok
                ? PromptAnswer::Ok
                : PromptAnswer::Cancel;
 }
 
-PromptAnswer MessageBoxPrompter::yesNo(const std::string& text, PromptIcon icon,
-                                       const std::string& title) {
-    return show(text, icon, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
-               ? PromptAnswer::Yes
-               : PromptAnswer::No;
+PromptAnswer MessageBoxPrompter::yesNo(const Prompt& prompt) {
+    return show(prompt, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes ? PromptAnswer::Yes
+                                                                                : PromptAnswer::No;
 }
 
-PromptAnswer MessageBoxPrompter::yesNoCancel(const std::string& text, PromptIcon icon,
-                                             const std::string& title) {
-    switch (show(text, icon, title, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+PromptAnswer MessageBoxPrompter::yesNoCancel(const Prompt& prompt) {
+    switch (show(prompt, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
         case QMessageBox::Yes:
             return PromptAnswer::Yes;
         case QMessageBox::No:
@@ -72,9 +66,8 @@ PromptAnswer MessageBoxPrompter::yesNoCancel(const std::string& text, PromptIcon
     }
 }
 
-PromptAnswer MessageBoxPrompter::retryCancel(const std::string& text, PromptIcon icon,
-                                             const std::string& title) {
-    return show(text, icon, title, QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry
+PromptAnswer MessageBoxPrompter::retryCancel(const Prompt& prompt) {
+    return show(prompt, QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry
                ? PromptAnswer::Retry
                : PromptAnswer::Cancel;
 }

@@ -13,25 +13,20 @@ namespace zq61::gui {
 
 class MessageBoxPrompter : public Prompter {
   public:
-    using Prompter::message;
-
     // The title of boxes that have none of their own.
     void setApplicationTitle(const QString* title) { title_ = title; }
     // Boxes are centred over this window while it exists.
     void setParentWindow(QWidget* w) { parent_ = w; }
 
-    void message(const std::string& text, PromptIcon icon, const std::string& title) override;
-    PromptAnswer okCancel(const std::string& text, PromptIcon icon,
-                          const std::string& title) override;
-    PromptAnswer yesNo(const std::string& text, PromptIcon icon, const std::string& title) override;
-    PromptAnswer yesNoCancel(const std::string& text, PromptIcon icon,
-                             const std::string& title) override;
-    PromptAnswer retryCancel(const std::string& text, PromptIcon icon,
-                             const std::string& title) override;
+    void message(const Prompt& prompt) override;
+    PromptAnswer okCancel(const Prompt& prompt) override;
+    PromptAnswer yesNo(const Prompt& prompt) override;
+    PromptAnswer yesNoCancel(const Prompt& prompt) override;
+    PromptAnswer retryCancel(const Prompt& prompt) override;
     std::optional<std::string> password(const std::string& current) override;
 
   private:
-    int show(const std::string& text, PromptIcon icon, const std::string& title, int buttons);
+    int show(const Prompt& prompt, int buttons);
 
     const QString* title_ = nullptr;
     QPointer<QWidget> parent_;

@@ -100,8 +100,9 @@ void FrmModelInfo::commandOk() {
         accept();
         return;
     }
-    if (ctx_.prompter.okCancel(doc.text(txt::kBandChangeDiscards), PromptIcon::Warning,
-                               doc.text(txt::kBandChangeTitle)) != PromptAnswer::Ok) {
+    if (ctx_.prompter.okCancel(Prompt::ofText(
+            txt::kBandChangeDiscards, doc.text(txt::kBandChangeDiscards), PromptIcon::Warning,
+            doc.text(txt::kBandChangeTitle))) != PromptAnswer::Ok) {
         reject();
         return;
     }

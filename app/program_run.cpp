@@ -9,8 +9,8 @@
 #include "model/program_versions.h"
 #include "model/text_ids.h"
 #include "model/version_table.h"
-#include "tools/qtcore/program_location.h"
-#include "tools/qtcore/qt_program_starter.h"
+#include "platform/program_location.h"
+#include "platform/qt_program_starter.h"
 
 namespace zq61::gui {
 

@@ -4,11 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "codec/band_mode.h"
 #include "codec/text_helpers.h"
-#include "model/bands.h"
-#include "model/channel_list.h"
-#include "model/document.h"
-#include "model/text_ids.h"
 
 namespace zq61 {
 
@@ -19,9 +16,7 @@ constexpr int kStoredLength = 8;
 constexpr int kIntegerDigits = 3;
 constexpr int64_t kUnitsPerMHz = 100000;  // the stored form counts 10 Hz units
 constexpr int64_t kGridUnits = 500;       // 5 kHz
-constexpr int kHighestOrdinaryCbChannel = 360;
 constexpr int kUkGroup = 3;
-constexpr int kCbMemoryGroup = 8;
 constexpr double kTopOfCbBandMHz = 27.405;
 
 // The shortest text that reads back as the same number ("26.965", "28").
@@ -58,16 +53,6 @@ std::optional<std::string> frequencyDigits(std::string_view text) {
     return std::string(buf, end);
 }
 
-// The frequency in MHz of a stored form; nothing for "no frequency" and for
-// a stored form that is not numeric.
-std::optional<double> storedValue(std::string_view stored) {
-    const std::string s = cleanString(stored);
-    if (s.empty() || s == kNoFrequency || !isNumeric(s)) return std::nullopt;
-    const std::string withPoint = s.substr(0, kIntegerDigits) + "." +
-                                  (s.size() > kIntegerDigits ? s.substr(kIntegerDigits) : "");
-    return parseNumber(withPoint);
-}
-
 bool isNoFrequency(std::string_view stored) {
     const std::string s = cleanString(stored);
     return s.empty() || s == kNoFrequency;
@@ -89,11 +74,15 @@ std::optional<int64_t> toUnits(double mhz) {
     return static_cast<int64_t>(std::nearbyint(scaled));  // ties to even
 }
 
-void warnOutOfBand(const Document& doc) {
-    doc.prompter->message(doc.text(txt::kOutOfBand), PromptIcon::Warning);
-}
-
 }  // namespace
+
+std::optional<double> storedValue(std::string_view stored) {
+    const std::string s = cleanString(stored);
+    if (s.empty() || s == kNoFrequency || !isNumeric(s)) return std::nullopt;
+    const std::string withPoint = s.substr(0, kIntegerDigits) + "." +
+                                  (s.size() > kIntegerDigits ? s.substr(kIntegerDigits) : "");
+    return parseNumber(withPoint);
+}
 
 std::string textToStored(std::string_view text, double bandLowMHz) {
     if (isBlankText(text)) return "";
@@ -117,20 +106,25 @@ std::string textToStored(std::string_view text, double bandLowMHz) {
     return r;
 }
 
-std::string storedToDisplay(std::string_view stored, double bandLowMHz, Prompter& prompter) {
-    if (isNoFrequency(stored)) return "";
-    if (const auto mhz = storedValue(stored)) return formatFiveDecimals(*mhz);
-    prompter.message(kNotNumericText, PromptIcon::None);
-    return decimalText(bandLowMHz);
+DisplayText storedToDisplay(std::string_view stored, double bandLowMHz) {
+    if (isNoFrequency(stored)) return {};
+    if (const auto mhz = storedValue(stored)) return {formatFiveDecimals(*mhz)};
+    return {decimalText(bandLowMHz), true};
 }
 
-std::string displayForGroup(std::string_view stored, int group, int bandMode, double bandLowMHz,
-                            Prompter& prompter) {
-    std::string d = storedToDisplay(stored, bandLowMHz, prompter);
-    if (!hasFiveDecimals(d)) return d;
-    const auto mhz = parseNumber(d);
-    if (mhz && ukRuleApplies(*mhz, group, bandMode)) d.replace(d.size() - 3, 3, "125");
+DisplayText displayForGroup(std::string_view stored, int group, int bandMode, double bandLowMHz) {
+    DisplayText d = storedToDisplay(stored, bandLowMHz);
+    if (!hasFiveDecimals(d.text)) return d;
+    const auto mhz = parseNumber(d.text);
+    if (mhz && ukRuleApplies(*mhz, group, bandMode)) d.text.replace(d.text.size() - 3, 3, "125");
     return d;
+}
+
+double shownValue(double mhz, int group, int bandMode) {
+    if (!ukRuleApplies(mhz, group, bandMode)) return mhz;
+    std::string d = formatFiveDecimals(mhz);
+    d.replace(d.size() - 3, 3, "125");
+    return parseNumber(d).value_or(mhz);
 }
 
 double snapToGrid(double mhz, double bandLowMHz) {
@@ -141,57 +135,10 @@ double snapToGrid(double mhz, double bandLowMHz) {
     return static_cast<double>(*v - r) / kUnitsPerMHz;
 }
 
-double checkRange(double mhz, const Document& doc) {
-    if (!(mhz >= doc.BandLowMHz)) {  // also a NaN
-        warnOutOfBand(doc);
-        return doc.BandLowMHz;
-    }
-    if (mhz <= doc.BandHighMHz) return snapToGrid(mhz, doc.BandLowMHz);
-    warnOutOfBand(doc);
-    return doc.BandHighMHz;
-}
-
-std::string validateEntry(std::string_view typed, int group, int bandMode, const Document& doc) {
-    const auto mhz = parseNumber(typed);
-    if (!mhz) {
-        warnOutOfBand(doc);
-        return formatFiveDecimals(doc.BandLowMHz);
-    }
-    if (group == kCbMemoryGroup && bandMode == kBandCB) {
-        const auto nearest = nearestMemoryFrequency(*mhz, doc);
-        if (nearest.found) return formatFiveDecimals(nearest.mhz);
-        // A document without any CB channel frequency: keep the band's rule.
-    }
-    return formatFiveDecimals(checkRange(*mhz, doc));
-}
-
-NearestMemoryFrequency nearestMemoryFrequency(double mhz, const Document& doc) {
-    NearestMemoryFrequency result;
-    double best = std::numeric_limits<double>::infinity();
-    const int count = usedChannelCount(doc);
-    for (int i = 0; i < count; ++i) {
-        const ChannelRecord& ch = doc.WorkChannels[static_cast<std::size_t>(i)];
-        if (ch.ChNo < 1 || ch.ChNo > kHighestOrdinaryCbChannel) continue;
-        const auto stored = storedValue(ch.Frequency.view());
-        if (!stored) continue;
-        const int group = GroupOfChannel(ch.ChNo, kBandCB);
-        // Distances are measured to what the user sees (the UK rule included).
-        double shown = *stored;
-        if (ukRuleApplies(shown, group, kBandCB)) {
-            std::string d = formatFiveDecimals(shown);
-            d.replace(d.size() - 3, 3, "125");
-            shown = parseNumber(d).value_or(shown);
-        }
-        const double distance = std::fabs(shown - mhz);
-        if (distance < best) {  // the first of equal distances wins
-            best = distance;
-            result.found = true;
-            result.mhz = *stored;
-            result.group = group;
-            result.channelInGroup = ch.ChNo - GroupStart(group, kBandCB) - 1;
-        }
-    }
-    return result;
+BandCheck checkBand(double mhz, double bandLowMHz, double bandHighMHz) {
+    if (!(mhz >= bandLowMHz)) return {bandLowMHz, true};  // also a NaN
+    if (mhz <= bandHighMHz) return {snapToGrid(mhz, bandLowMHz), false};
+    return {bandHighMHz, true};
 }
 
 BandLimits bandLimitsFromText(std::string_view rangeText) {

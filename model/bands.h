@@ -6,12 +6,9 @@
 
 #include <string>
 
+#include "codec/band_mode.h"
+
 namespace zq61 {
-
-enum BandModeValue : int { kBandCB = 0, kBandHF = 1, kBandHAM = 2 };
-
-// The fixed text shown for a band mode that is none of CB, HF, HAM.
-inline constexpr const char* kCountryModeError = "Country Mode Error!";
 
 bool isKnownBandMode(int bandMode);
 

@@ -86,7 +86,7 @@ bool replaceFile(const std::string& target, const std::vector<uint8_t>& bytes) {
 }
 
 void showFileError(Document& doc) {
-    doc.prompter->message(doc.text(txt::kFileError), PromptIcon::None);
+    doc.tell(txt::kFileError);
 }
 
 }  // namespace
@@ -128,19 +128,19 @@ OpenResult openDocument(Document& doc, const std::string& path, const ProgramVer
     const FileHeader header = dat::readHeader(*bytes);
 
     if (cleanString(header.Model.view()) != cleanString(doc.ModelName)) {
-        doc.prompter->message(doc.text(txt::kWrongModel), PromptIcon::None);
+        doc.tell(txt::kWrongModel);
         return OpenResult::Refused;
     }
     const std::string version = cleanString(header.Version.view());
     if (!isValidVersion(version)) {
-        doc.prompter->message(doc.text(txt::kBadDataVersion), PromptIcon::None);
+        doc.tell(txt::kBadDataVersion);
         return OpenResult::Refused;
     }
     if (!versions.table().isCompatible(kDataVersion, version)) {
         const std::string question =
             mismatchMessage(*doc.texts, kDataVersion, version, ForeignKind::File);
-        if (doc.prompter->yesNo(question, PromptIcon::Question, std::string()) ==
-                PromptAnswer::Yes &&
+        if (doc.prompter->yesNo(Prompt::ofText(txt::kVersionMismatch, question,
+                                               PromptIcon::Question)) == PromptAnswer::Yes &&
             versions.startProgramVersionFor(version, *doc.prompter, *doc.texts))
             return OpenResult::OtherVersionStarted;
         return OpenResult::Refused;
@@ -158,7 +158,7 @@ OpenResult openDocument(Document& doc, const std::string& path, const ProgramVer
         return OpenResult::Failed;
     }
     if (!isKnownBandMode(data.Header.HeaderBandMode)) {
-        doc.prompter->message(kCountryModeError, PromptIcon::None);
+        doc.tell(FixedText::CountryModeError);
         return OpenResult::Refused;
     }
 

@@ -16,7 +16,7 @@ namespace zq61 {
 // Messages and questions go through `prompter`, texts come from `texts`, and
 // windows that show the document listen through `observer`.
 class Document {
-public:
+  public:
     Document(Prompter& prompter, const Texts& texts) : prompter(&prompter), texts(&texts) {}
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
@@ -49,9 +49,20 @@ public:
     DocumentObserver* observer = &noWindows_;
 
     std::string text(int id) const { return texts->text(id); }
+    // The prompt of language text `id`, as looked up.
+    Prompt prompt(int id, PromptIcon icon = PromptIcon::None) const {
+        return Prompt::ofText(id, text(id), icon);
+    }
+    // Shows language text `id`, or a fixed text, with an OK button.
+    void tell(int id, PromptIcon icon = PromptIcon::None) const {
+        prompter->message(prompt(id, icon));
+    }
+    void tell(FixedText kind, PromptIcon icon = PromptIcon::None) const {
+        prompter->message(Prompt::ofFixed(kind, icon));
+    }
     void setObserver(DocumentObserver* o) { observer = o ? o : &noWindows_; }
 
-private:
+  private:
     DocumentObserver noWindows_;
 };
 

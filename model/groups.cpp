@@ -7,6 +7,7 @@
 #include "model/bands.h"
 #include "model/channel_list.h"
 #include "model/document.h"
+#include "model/frequency_entry.h"
 
 namespace zq61 {
 
@@ -168,7 +169,7 @@ void setChannelCell(Document& doc, int group, int channelInGroupNo, int column,
                     std::string_view value) {
     const int bandMode = doc.BandMode;
     if (!isKnownBandMode(bandMode)) {
-        doc.prompter->message(kCountryModeError, PromptIcon::None);
+        doc.tell(FixedText::CountryModeError);
         return;
     }
     if (channelInGroupNo < 1 || channelInGroupNo > GroupSize(group, bandMode)) return;
@@ -187,10 +188,11 @@ void setChannelCell(Document& doc, int group, int channelInGroupNo, int column,
             if (mayRemove(doc, chNo, group)) removeChannel(doc, index);
         } else if (frequency) {
             // Retyping the shown frequency changes nothing.
-            if (v != storedToDisplay(record.Frequency.view(), doc.BandLowMHz, *doc.prompter))
-                setChannelField(record, column, v, doc.BandLowMHz);
+            const DisplayText shown = storedToDisplay(record.Frequency.view(), doc.BandLowMHz);
+            if (shown.notNumeric) doc.tell(FixedText::NotNumeric);
+            if (v != shown.text) setChannelField(record, column, v, doc.BandLowMHz);
         } else if (!setChannelField(record, column, v, doc.BandLowMHz)) {
-            doc.prompter->message(kNotNumericText, PromptIcon::Warning);
+            doc.tell(FixedText::NotNumeric, PromptIcon::Warning);
         }
         if (frequency) refreshGroup(doc, group);
     } else if (frequency && !cleared) {

@@ -15,7 +15,7 @@ bool ProgramVersions::startProgramVersionFor(std::string_view foreign, Prompter&
     // could lead out of the installation.
     if (isValidVersion(version) && version.size() == 4 && starter_->start(programPath(version)))
         return true;
-    prompter.message(texts.text(txt::kNoProgramVersion), PromptIcon::None);
+    prompter.message(Prompt::ofText(txt::kNoProgramVersion, texts.text(txt::kNoProgramVersion)));
     return false;
 }
 

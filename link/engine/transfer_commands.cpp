@@ -38,7 +38,7 @@ void TransferEngine::ReadFromRadio() {
         return;
     }
     port_.close();  // the first opening only proves that the port is usable
-    if (doc_.prompter->okCancel(text(txt::kConfirmRead), PromptIcon::Question, {}) !=
+    if (doc_.prompter->okCancel(doc_.prompt(txt::kConfirmRead, PromptIcon::Question)) !=
         PromptAnswer::Ok) {
         if (port_.isOpen()) port_.close();
         LinkOperation = kLinkNone;
@@ -58,8 +58,9 @@ void TransferEngine::WriteToRadio() {
         for (int i = 0; i < doc_.WorkData.ChannelCount; ++i)
             if (doc_.WorkChannels[i].ChNo == chNo)
                 frequency = cleanString(doc_.WorkChannels[i].Frequency.view());
-        message("Not IsNumeric\r\n" + channelLabel(chNo, doc_.BandMode) + ": " + frequency,
-                PromptIcon::Error);
+        doc_.prompter->message(
+            Prompt::ofFixed(FixedText::NotNumeric, PromptIcon::Error,
+                            channelLabel(chNo, doc_.BandMode) + ": " + frequency));
         return;
     }
     LinkOperation = kLinkWrite;
@@ -69,7 +70,7 @@ void TransferEngine::WriteToRadio() {
         return;
     }
     port_.close();
-    if (doc_.prompter->okCancel(text(txt::kConfirmWrite), PromptIcon::Question, {}) !=
+    if (doc_.prompter->okCancel(doc_.prompt(txt::kConfirmWrite, PromptIcon::Question)) !=
         PromptAnswer::Ok) {
         if (port_.isOpen()) port_.close();
         LinkOperation = kLinkNone;
@@ -104,7 +105,7 @@ void TransferEngine::FinishRead() {
     if (!readPending_) return;
     readPending_ = false;
     if (!isKnownBandMode(RadioBandMode)) {
-        message(kCountryModeError, PromptIcon::Error);
+        message(FixedText::CountryModeError, PromptIcon::Error);
         return;
     }
     UnpackDocument(doc_, MemoryImage, RadioBandMode);

@@ -30,8 +30,12 @@ std::string TransferEngine::text(int id) const {
     return doc_.text(id);
 }
 
-void TransferEngine::message(const std::string& text, PromptIcon icon) const {
-    doc_.prompter->message(text, icon);
+void TransferEngine::message(int textId, PromptIcon icon) const {
+    doc_.tell(textId, icon);
+}
+
+void TransferEngine::message(FixedText kind, PromptIcon icon) const {
+    doc_.tell(kind, icon);
 }
 
 template <typename F>
@@ -74,7 +78,7 @@ bool TransferEngine::OpenRadioPort() {
 
     if (port_.isOpen()) port_.close();
     if (!port_.open()) {
-        message(text(txt::kPortError), PromptIcon::Error);
+        message(txt::kPortError, PromptIcon::Error);
         return false;
     }
     return true;
@@ -88,7 +92,7 @@ void TransferEngine::ClearMemoryImage() {
 // handshake goes out.
 void TransferEngine::beginTransfer() {
     if (!port_.isOpen() && !port_.open()) {
-        message(text(txt::kPortError), PromptIcon::Error);
+        message(txt::kPortError, PromptIcon::Error);
         EndTransfer(false);
         return;
     }
@@ -309,7 +313,7 @@ void TransferEngine::checkPassword(const std::array<uint8_t, 16>& block) {
     const auto answer = withRepliesPaused([&] { return doc_.prompter->password(EnteredPassword); });
     if (answer) EnteredPassword = cleanString(*answer);
     if (PasswordAccepted(block, EnteredPassword)) return AdvanceTransfer();
-    withRepliesPaused([&] { message(kPasswordFailureText, PromptIcon::None); });
+    withRepliesPaused([&] { message(FixedText::PasswordFailure, PromptIcon::None); });
     AbortTransfer();
 }
 
@@ -372,7 +376,8 @@ void TransferEngine::AdvanceTransfer() {
                 }
                 WriteStep = kStepWriting;
                 if (CtcssDcsAvailable == 0)
-                    withRepliesPaused([&] { message(kNoToneFeatureText, PromptIcon::Warning); });
+                    withRepliesPaused(
+                        [&] { message(FixedText::NoToneFeature, PromptIcon::Warning); });
                 SendNextWriteBlock();
             } else if (s == kStepReading && !writing) {
                 SendNextBlockRequest();
@@ -412,23 +417,26 @@ bool TransferEngine::identityCheck() {
     if (bandOk && modelOk && versionOk) {
         // A read must give the document a band mode it can work in.
         if (LinkOperation == kLinkRead && !isKnownBandMode(RadioBandMode)) {
-            withRepliesPaused([&] { message(kCountryModeError, PromptIcon::Error); });
+            withRepliesPaused([&] { message(FixedText::CountryModeError, PromptIcon::Error); });
             return false;
         }
         return true;
     }
     withRepliesPaused([&] {
         if (!modelOk) {
-            message(text(txt::kWrongModel) + "\r\nPC is " + model + "\r\nRadio is " + RadioModel,
-                    PromptIcon::Warning);
+            doc_.prompter->message(Prompt::ofText(
+                txt::kWrongModel,
+                text(txt::kWrongModel) + "\r\nPC is " + model + "\r\nRadio is " + RadioModel,
+                PromptIcon::Warning));
         } else if (!versionOk) {
             const auto question =
                 mismatchMessage(*doc_.texts, kDataVersion, RadioVersion, ForeignKind::Radio);
-            if (doc_.prompter->yesNo(question, PromptIcon::Question, {}) == PromptAnswer::Yes &&
+            if (doc_.prompter->yesNo(Prompt::ofText(txt::kVersionMismatch, question,
+                                                    PromptIcon::Question)) == PromptAnswer::Yes &&
                 versions_.startProgramVersionFor(RadioVersion, *doc_.prompter, *doc_.texts))
                 quitAfterAbort_ = true;
         } else {
-            message(text(txt::kOtherBandOrVersion), PromptIcon::Warning);
+            message(txt::kOtherBandOrVersion, PromptIcon::Warning);
         }
     });
     return false;
@@ -506,7 +514,7 @@ void TransferEngine::linkFailurePrompt() {
     HandshakeAttempts = 0;
     ProtectionRetries = 3;
     const auto answer =
-        doc_.prompter->okCancel(text(txt::kLinkFailed), PromptIcon::Question, std::string());
+        doc_.prompter->okCancel(doc_.prompt(txt::kLinkFailed, PromptIcon::Question));
     if (answer != PromptAnswer::Ok) return AbortTransfer();
     // Start again from the handshake and the first block.
     CurrentAddress = -BlockSize;
@@ -519,7 +527,7 @@ void TransferEngine::infoFailurePrompt() {
     TransferActive = false;
     timer_.stop();
     const auto answer =
-        doc_.prompter->retryCancel(text(txt::kLinkFailed), PromptIcon::Question, std::string());
+        doc_.prompter->retryCancel(doc_.prompt(txt::kLinkFailed, PromptIcon::Question));
     if (answer != PromptAnswer::Retry) return AbortTransfer();
     CurrentAddress = kInfoAddress - BlockSize;
     SendHandshake();
@@ -552,7 +560,7 @@ void TransferEngine::EndTransfer(bool success) {
             host_.showRadioInfo();
         }
         if (op == kLinkRead || op == kLinkWrite)
-            message(text(txt::kLinkFailed + op), PromptIcon::Information);
+            message(txt::kLinkFailed + op, PromptIcon::Information);
     }
     host_.transferEnded(op, success);
 }

@@ -72,11 +72,6 @@ inline constexpr int kMaxResendRequests = 50;
 // that went out more than once.
 inline constexpr int kDrainRounds = 3;
 
-// The radio's fixed texts (not in the language files).
-inline constexpr const char* kPasswordFailureText = "PassWord Failure!";
-inline constexpr const char* kNoToneFeatureText =
-    "CTCSS/DCS Function is invalid,\r\nSome features will not work.";
-
 class TransferEngine {
   public:
     // `versions` decides whether the radio's firmware suits this program and
@@ -169,7 +164,8 @@ class TransferEngine {
     // `hidden` marks the bytes shown as "**" (the radio's password).
     void traceFrame(const char* direction, std::span<const uint8_t> bytes,
                     const std::vector<bool>& hidden) const;
-    void message(const std::string& text, PromptIcon icon) const;
+    void message(int textId, PromptIcon icon) const;
+    void message(FixedText kind, PromptIcon icon) const;
     std::string text(int id) const;
 
     Document& doc_;

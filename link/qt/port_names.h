@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "app/settings/settings.h"
+#include "settings/settings.h"
 
 namespace zq61 {
 

@@ -15,20 +15,11 @@ namespace {
 
 class SilentPrompter : public Prompter {
   public:
-    using Prompter::message;
-    void message(const std::string&, PromptIcon, const std::string&) override {}
-    PromptAnswer okCancel(const std::string&, PromptIcon, const std::string&) override {
-        return PromptAnswer::Cancel;
-    }
-    PromptAnswer yesNo(const std::string&, PromptIcon, const std::string&) override {
-        return PromptAnswer::No;
-    }
-    PromptAnswer yesNoCancel(const std::string&, PromptIcon, const std::string&) override {
-        return PromptAnswer::Cancel;
-    }
-    PromptAnswer retryCancel(const std::string&, PromptIcon, const std::string&) override {
-        return PromptAnswer::Cancel;
-    }
+    void message(const Prompt&) override {}
+    PromptAnswer okCancel(const Prompt&) override { return PromptAnswer::Cancel; }
+    PromptAnswer yesNo(const Prompt&) override { return PromptAnswer::No; }
+    PromptAnswer yesNoCancel(const Prompt&) override { return PromptAnswer::Cancel; }
+    PromptAnswer retryCancel(const Prompt&) override { return PromptAnswer::Cancel; }
     std::optional<std::string> password(const std::string&) override { return std::nullopt; }
 };
 

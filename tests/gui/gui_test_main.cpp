@@ -8,8 +8,8 @@
 #include <cstring>
 #include <memory>
 
-#include "app/settings/settings.h"
 #include "gui_test_support.h"
+#include "settings/settings.h"
 
 namespace zq61::test {
 std::vector<std::pair<const char*, TestFactory>>& testClasses() {

@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/settings/lang_text.h"
 #include "gui_test_support.h"
 #include "model/text_ids.h"
+#include "settings/lang_text.h"
 
 using namespace zq61;
 using namespace zq61::test;

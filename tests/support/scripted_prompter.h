@@ -17,38 +17,32 @@ struct PromptRecord {
     std::string text;
     PromptIcon icon = PromptIcon::None;
     std::string title;
+    int textId = 0;
+    FixedText fixed = FixedText::None;
 };
 
 class ScriptedPrompter : public Prompter {
-public:
-    using Prompter::message;
-
+  public:
     std::vector<PromptRecord> shown;
     std::deque<PromptAnswer> answers;  // consumed in order by the questions
     PromptAnswer defaultAnswer = PromptAnswer::Ok;
     std::deque<std::optional<std::string>> passwords;  // answers of the password dialog
 
-    void message(const std::string& text, PromptIcon icon, const std::string& title) override {
-        shown.push_back({"message", text, icon, title});
+    void message(const Prompt& p) override { record("message", p); }
+    PromptAnswer okCancel(const Prompt& p) override {
+        return ask("okCancel", p, PromptAnswer::Ok, PromptAnswer::Cancel);
     }
-    PromptAnswer okCancel(const std::string& text, PromptIcon icon,
-                          const std::string& title) override {
-        return ask("okCancel", text, icon, title, PromptAnswer::Ok, PromptAnswer::Cancel);
+    PromptAnswer yesNo(const Prompt& p) override {
+        return ask("yesNo", p, PromptAnswer::Yes, PromptAnswer::No);
     }
-    PromptAnswer yesNo(const std::string& text, PromptIcon icon,
-                       const std::string& title) override {
-        return ask("yesNo", text, icon, title, PromptAnswer::Yes, PromptAnswer::No);
+    PromptAnswer yesNoCancel(const Prompt& p) override {
+        return ask("yesNoCancel", p, PromptAnswer::Yes, PromptAnswer::Cancel);
     }
-    PromptAnswer yesNoCancel(const std::string& text, PromptIcon icon,
-                             const std::string& title) override {
-        return ask("yesNoCancel", text, icon, title, PromptAnswer::Yes, PromptAnswer::Cancel);
-    }
-    PromptAnswer retryCancel(const std::string& text, PromptIcon icon,
-                             const std::string& title) override {
-        return ask("retryCancel", text, icon, title, PromptAnswer::Retry, PromptAnswer::Cancel);
+    PromptAnswer retryCancel(const Prompt& p) override {
+        return ask("retryCancel", p, PromptAnswer::Retry, PromptAnswer::Cancel);
     }
     std::optional<std::string> password(const std::string& current) override {
-        shown.push_back({"password", current, PromptIcon::None, {}});
+        shown.push_back({"password", current, PromptIcon::None, {}, 0, FixedText::None});
         if (passwords.empty()) return std::nullopt;
         auto answer = passwords.front();
         passwords.pop_front();
@@ -58,7 +52,8 @@ public:
     // Texts of everything shown, in order.
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
-        for (const auto& r : shown) out.push_back(r.text);
+        for (const auto& r : shown)
+            out.push_back(r.text);
         return out;
     }
     bool showedText(const std::string& text) const {
@@ -66,12 +61,26 @@ public:
             if (r.text == text) return true;
         return false;
     }
+    // Whether language text `id`, or a fixed text, was shown or asked.
+    bool showed(int id) const {
+        for (const auto& r : shown)
+            if (r.textId == id) return true;
+        return false;
+    }
+    bool showed(FixedText kind) const {
+        for (const auto& r : shown)
+            if (r.fixed == kind) return true;
+        return false;
+    }
 
-private:
+  private:
     // The default answer is mapped onto the buttons this question has.
-    PromptAnswer ask(const char* kind, const std::string& text, PromptIcon icon,
-                     const std::string& title, PromptAnswer positive, PromptAnswer negative) {
-        shown.push_back({kind, text, icon, title});
+    void record(const char* kind, const Prompt& p) {
+        shown.push_back({kind, p.text, p.icon, p.title, p.textId, p.fixed});
+    }
+    PromptAnswer ask(const char* kind, const Prompt& p, PromptAnswer positive,
+                     PromptAnswer negative) {
+        record(kind, p);
         if (!answers.empty()) {
             auto a = answers.front();
             answers.pop_front();

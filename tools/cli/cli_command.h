@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "app/settings/settings.h"
 #include "cli_prompter.h"
 #include "model/program_versions.h"
 #include "model/texts.h"
+#include "settings/settings.h"
 
 namespace zq61::cli {
 

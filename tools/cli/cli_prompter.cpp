@@ -21,34 +21,31 @@ void print(std::ostream& err, const std::string& text, const std::string& title)
 
 }  // namespace
 
-void CliPrompter::message(const std::string& text, PromptIcon, const std::string& title) {
-    print(err_, text, title);
+void CliPrompter::message(const Prompt& prompt) {
+    print(err_, prompt.text, prompt.title);
 }
 
-PromptAnswer CliPrompter::answer(const std::string& text, const std::string& title,
-                                 PromptAnswer yes, PromptAnswer no, const char* yesName,
-                                 const char* noName) {
-    print(err_, text, title);
+PromptAnswer CliPrompter::answer(const Prompt& prompt, PromptAnswer yes, PromptAnswer no,
+                                 const char* yesName, const char* noName) {
+    print(err_, prompt.text, prompt.title);
     err_ << "-> " << (assumeYes ? yesName : noName) << '\n';
     return assumeYes ? yes : no;
 }
 
-PromptAnswer CliPrompter::okCancel(const std::string& text, PromptIcon, const std::string& title) {
-    return answer(text, title, PromptAnswer::Ok, PromptAnswer::Cancel, "OK", "Cancel");
+PromptAnswer CliPrompter::okCancel(const Prompt& prompt) {
+    return answer(prompt, PromptAnswer::Ok, PromptAnswer::Cancel, "OK", "Cancel");
 }
 
-PromptAnswer CliPrompter::yesNo(const std::string& text, PromptIcon, const std::string& title) {
-    return answer(text, title, PromptAnswer::Yes, PromptAnswer::No, "Yes", "No");
+PromptAnswer CliPrompter::yesNo(const Prompt& prompt) {
+    return answer(prompt, PromptAnswer::Yes, PromptAnswer::No, "Yes", "No");
 }
 
-PromptAnswer CliPrompter::yesNoCancel(const std::string& text, PromptIcon,
-                                      const std::string& title) {
-    return answer(text, title, PromptAnswer::Yes, PromptAnswer::Cancel, "Yes", "Cancel");
+PromptAnswer CliPrompter::yesNoCancel(const Prompt& prompt) {
+    return answer(prompt, PromptAnswer::Yes, PromptAnswer::Cancel, "Yes", "Cancel");
 }
 
-PromptAnswer CliPrompter::retryCancel(const std::string& text, PromptIcon,
-                                      const std::string& title) {
-    return answer(text, title, PromptAnswer::Retry, PromptAnswer::Cancel, "Retry", "Cancel");
+PromptAnswer CliPrompter::retryCancel(const Prompt& prompt) {
+    return answer(prompt, PromptAnswer::Retry, PromptAnswer::Cancel, "Retry", "Cancel");
 }
 
 std::optional<std::string> CliPrompter::password(const std::string&) {

@@ -12,26 +12,21 @@ namespace zq61::cli {
 
 class CliPrompter : public Prompter {
   public:
-    using Prompter::message;
-
     explicit CliPrompter(std::ostream& err) : err_(err) {}
 
     bool assumeYes = false;
 
-    void message(const std::string& text, PromptIcon icon, const std::string& title) override;
-    PromptAnswer okCancel(const std::string& text, PromptIcon icon,
-                          const std::string& title) override;
-    PromptAnswer yesNo(const std::string& text, PromptIcon icon, const std::string& title) override;
-    PromptAnswer yesNoCancel(const std::string& text, PromptIcon icon,
-                             const std::string& title) override;
-    PromptAnswer retryCancel(const std::string& text, PromptIcon icon,
-                             const std::string& title) override;
+    void message(const Prompt& prompt) override;
+    PromptAnswer okCancel(const Prompt& prompt) override;
+    PromptAnswer yesNo(const Prompt& prompt) override;
+    PromptAnswer yesNoCancel(const Prompt& prompt) override;
+    PromptAnswer retryCancel(const Prompt& prompt) override;
     // No password can be typed: the dialog counts as cancelled.
     std::optional<std::string> password(const std::string& current) override;
 
   private:
-    PromptAnswer answer(const std::string& text, const std::string& title, PromptAnswer yes,
-                        PromptAnswer no, const char* yesName, const char* noName);
+    PromptAnswer answer(const Prompt& prompt, PromptAnswer yes, PromptAnswer no,
+                        const char* yesName, const char* noName);
     std::ostream& err_;
 };
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/settings/lang_text.h"
-#include "app/settings/settings.h"
+#include "settings/lang_text.h"
+#include "settings/settings.h"
 
 namespace zq61::cli {
 

@@ -10,6 +10,7 @@
 #include "model/bands.h"
 #include "model/channel_list.h"
 #include "model/document.h"
+#include "model/frequency_entry.h"
 
 namespace zq61::cli {
 namespace {
@@ -27,9 +28,8 @@ int displayGroup(int chNo, int bandMode) {
     return GroupOfChannel(chNo, bandMode);
 }
 
-std::string displayFrequency(Document& doc, const ChannelRecord& c) {
-    return displayForGroup(c.Frequency.view(), displayGroup(c.ChNo, doc.BandMode), doc.BandMode,
-                           doc.BandLowMHz, *doc.prompter);
+std::string channelFrequency(Document& doc, const ChannelRecord& c) {
+    return displayFrequency(c.Frequency.view(), displayGroup(c.ChNo, doc.BandMode), doc);
 }
 
 void channelFields(JsonWriter& json, const ChannelRecord& c) {
@@ -139,7 +139,7 @@ void printDocumentJson(std::ostream& out, Document& doc) {
         const ChannelRecord& c = doc.WorkChannels[static_cast<std::size_t>(i)];
         json.beginObject();
         channelFields(json, c);
-        json.field("Display", displayFrequency(doc, c));
+        json.field("Display", channelFrequency(doc, c));
         json.endObject();
     }
     json.endArray();
@@ -171,7 +171,7 @@ void printDocumentSummary(std::ostream& out, Document& doc) {
         const ChannelRecord& c = doc.WorkChannels[static_cast<std::size_t>(i)];
         const std::string group = groupName(displayGroup(c.ChNo, doc.BandMode), doc.BandMode);
         out << std::setw(4) << c.ChNo << "  " << std::left << std::setw(5) << group << "  "
-            << std::setw(9) << displayFrequency(doc, c) << "  " << std::setw(3)
+            << std::setw(9) << channelFrequency(doc, c) << "  " << std::setw(3)
             << (c.DUP >= 0 && c.DUP <= 2 ? kDup[c.DUP] : "?") << "  " << std::right << std::setw(6)
             << c.OffSetFre << "  " << std::left << std::setw(7) << toneText(c.RDCT) << "  "
             << std::setw(7) << toneText(c.TDCT) << "  " << std::setw(3)

@@ -7,8 +7,8 @@
 
 #include "cli_command.h"
 #include "cli_settings.h"
-#include "tools/qtcore/program_location.h"
-#include "tools/qtcore/qt_program_starter.h"
+#include "platform/program_location.h"
+#include "platform/qt_program_starter.h"
 
 int main(int argc, char** argv) {
     using namespace zq61;

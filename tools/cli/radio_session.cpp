@@ -110,9 +110,9 @@ bool RadioSession::run(const std::function<void(TransferEngine&)>& start) {
         return false;
     }
     if (!success_ && !port_.errorText().isEmpty())
-        prompter_.message("Serial port " + port_.portName().toStdString() + ": " +
-                              port_.errorText().toStdString(),
-                          PromptIcon::Error);
+        prompter_.message(Prompt::ofFixed(FixedText::SystemReason, PromptIcon::Error,
+                                          "Serial port " + port_.portName().toStdString() + ": " +
+                                              port_.errorText().toStdString()));
     return ended_ && success_ && !terminated_;
 }
 

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "model/text_ids.h"
+
 namespace zq61::cli {
 
 namespace {
@@ -16,22 +18,19 @@ void print(std::ostream& stream, const std::string& text, const std::string& tit
 
 }  // namespace
 
-TransferPrompter::TransferPrompter(std::ostream& out, std::ostream& err, std::string linkFailedText,
-                                   int retries, std::optional<std::string> password)
-    : out_(out),
-      err_(err),
-      linkFailedText_(std::move(linkFailedText)),
-      retriesLeft_(retries),
-      password_(std::move(password)) {}
+TransferPrompter::TransferPrompter(std::ostream& out, std::ostream& err, int retries,
+                                   std::optional<std::string> password)
+    : out_(out), err_(err), retriesLeft_(retries), password_(std::move(password)) {}
 
-void TransferPrompter::message(const std::string& text, PromptIcon icon, const std::string& title) {
-    print(icon == PromptIcon::Information ? out_ : err_, text, title);
-    (icon == PromptIcon::Information ? out_ : err_).flush();
+void TransferPrompter::message(const Prompt& prompt) {
+    std::ostream& stream = prompt.icon == PromptIcon::Information ? out_ : err_;
+    print(stream, prompt.text, prompt.title);
+    stream.flush();
 }
 
-PromptAnswer TransferPrompter::ask(const std::string& text, const std::string& title,
-                                   PromptAnswer answer, const char* answerName) {
-    print(err_, text, title);
+PromptAnswer TransferPrompter::ask(const Prompt& prompt, PromptAnswer answer,
+                                   const char* answerName) {
+    print(err_, prompt.text, prompt.title);
     err_ << "-> " << answerName << std::endl;
     return answer;
 }
@@ -42,27 +41,25 @@ bool TransferPrompter::retryLeft() {
     return true;
 }
 
-PromptAnswer TransferPrompter::okCancel(const std::string& text, PromptIcon,
-                                        const std::string& title) {
-    if (text == linkFailedText_ && !retryLeft())
-        return ask(text, title, PromptAnswer::Cancel, "Cancel");
-    return ask(text, title, PromptAnswer::Ok, "OK");
+// The link failure prompt is the only OK/Cancel question that is not a
+// confirmation.
+PromptAnswer TransferPrompter::okCancel(const Prompt& prompt) {
+    if (prompt.is(txt::kLinkFailed) && !retryLeft())
+        return ask(prompt, PromptAnswer::Cancel, "Cancel");
+    return ask(prompt, PromptAnswer::Ok, "OK");
 }
 
-PromptAnswer TransferPrompter::yesNo(const std::string& text, PromptIcon,
-                                     const std::string& title) {
-    return ask(text, title, PromptAnswer::No, "No");
+PromptAnswer TransferPrompter::yesNo(const Prompt& prompt) {
+    return ask(prompt, PromptAnswer::No, "No");
 }
 
-PromptAnswer TransferPrompter::yesNoCancel(const std::string& text, PromptIcon,
-                                           const std::string& title) {
-    return ask(text, title, PromptAnswer::Cancel, "Cancel");
+PromptAnswer TransferPrompter::yesNoCancel(const Prompt& prompt) {
+    return ask(prompt, PromptAnswer::Cancel, "Cancel");
 }
 
-PromptAnswer TransferPrompter::retryCancel(const std::string& text, PromptIcon,
-                                           const std::string& title) {
-    if (retryLeft()) return ask(text, title, PromptAnswer::Retry, "Retry");
-    return ask(text, title, PromptAnswer::Cancel, "Cancel");
+PromptAnswer TransferPrompter::retryCancel(const Prompt& prompt) {
+    if (retryLeft()) return ask(prompt, PromptAnswer::Retry, "Retry");
+    return ask(prompt, PromptAnswer::Cancel, "Cancel");
 }
 
 std::optional<std::string> TransferPrompter::password(const std::string&) {

@@ -17,32 +17,23 @@ namespace zq61::cli {
 
 class TransferPrompter : public Prompter {
   public:
-    using Prompter::message;
-
-    // `linkFailedText` is the text of the link failure prompt, the only
-    // OK/Cancel question that is not a confirmation.
-    TransferPrompter(std::ostream& out, std::ostream& err, std::string linkFailedText, int retries,
+    TransferPrompter(std::ostream& out, std::ostream& err, int retries,
                      std::optional<std::string> password);
 
-    void message(const std::string& text, PromptIcon icon, const std::string& title) override;
-    PromptAnswer okCancel(const std::string& text, PromptIcon icon,
-                          const std::string& title) override;
-    PromptAnswer yesNo(const std::string& text, PromptIcon icon, const std::string& title) override;
-    PromptAnswer yesNoCancel(const std::string& text, PromptIcon icon,
-                             const std::string& title) override;
-    PromptAnswer retryCancel(const std::string& text, PromptIcon icon,
-                             const std::string& title) override;
+    void message(const Prompt& prompt) override;
+    PromptAnswer okCancel(const Prompt& prompt) override;
+    PromptAnswer yesNo(const Prompt& prompt) override;
+    PromptAnswer yesNoCancel(const Prompt& prompt) override;
+    PromptAnswer retryCancel(const Prompt& prompt) override;
     std::optional<std::string> password(const std::string& current) override;
 
   private:
-    PromptAnswer ask(const std::string& text, const std::string& title, PromptAnswer answer,
-                     const char* answerName);
+    PromptAnswer ask(const Prompt& prompt, PromptAnswer answer, const char* answerName);
     // OK for a link failure while retries are left.
     bool retryLeft();
 
     std::ostream& out_;
     std::ostream& err_;
-    std::string linkFailedText_;
     int retriesLeft_;
     std::optional<std::string> password_;
 };

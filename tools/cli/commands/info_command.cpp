@@ -46,8 +46,7 @@ class InfoCommand : public Command {
     }
 
     int run(Context& context) override {
-        TransferPrompter prompter(context.out, std::cerr, context.texts.text(txt::kLinkFailed),
-                                  options_.retries, std::nullopt);
+        TransferPrompter prompter(context.out, std::cerr, options_.retries, std::nullopt);
         Document doc(prompter, context.texts);
         RadioSession session(context, doc, prompter, options_);
         if (!session.run([](TransferEngine& e) { e.ReadRMGDataFromRadio(); }) ||

@@ -26,8 +26,7 @@ class ReadCommand : public Command {
     }
 
     int run(Context& context) override {
-        TransferPrompter prompter(context.out, std::cerr, context.texts.text(txt::kLinkFailed),
-                                  options_.retries, options_.password);
+        TransferPrompter prompter(context.out, std::cerr, options_.retries, options_.password);
         // The program reads into the document it has open: at start-up a
         // new HAM document of its model.
         Document doc(prompter, context.texts);

@@ -20,8 +20,7 @@ class WriteCommand : public Command {
     }
 
     int run(Context& context) override {
-        TransferPrompter prompter(context.out, std::cerr, context.texts.text(txt::kLinkFailed),
-                                  options_.retries, options_.password);
+        TransferPrompter prompter(context.out, std::cerr, options_.retries, options_.password);
         Document doc(prompter, context.texts);
         if (openDocument(doc, file_, context.versions) != OpenResult::Opened) return kExitFailed;
         RadioSession session(context, doc, prompter, options_);

@@ -1,4 +1,4 @@
-#include "app/settings/lang_text.h"
+#include "settings/lang_text.h"
 
 #include <array>
 #include <utility>

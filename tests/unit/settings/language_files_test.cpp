@@ -10,8 +10,8 @@
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
-#include "app/settings/lang_text.h"
 #include "model/text_ids.h"
+#include "settings/lang_text.h"
 
 namespace zq61 {
 namespace {
@@ -64,37 +64,6 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, LanguageFilesTest,
 TEST(LanguageFiles, BothLanguagesHoldTheSameKeys) {
     const std::string folder = ZQ61_SOURCE_DIR "/lang/";
     EXPECT_EQ(keysOf(folder + "english.ini"), keysOf(folder + "chinese.ini"));
-}
-
-// Every identifier named in text_ids.h is in allTextIds(), runs expanded,
-// so the language-file check above covers constants added later.
-TEST(LanguageFiles, TheListOfIdentifiersMatchesTheHeader) {
-    std::ifstream in(ZQ61_SOURCE_DIR "/model/text_ids.h");
-    std::map<std::string, int> values;
-    const std::string prefix = "inline constexpr int ";
-    for (std::string line; std::getline(in, line);) {
-        if (!line.starts_with(prefix)) continue;
-        const auto equals = line.find(" = ");
-        ASSERT_NE(equals, std::string::npos) << line;
-        values[line.substr(prefix.size(), equals - prefix.size())] =
-            std::stoi(line.substr(equals + 3));
-    }
-    ASSERT_GT(values.size(), 100u);
-
-    std::set<int> expected;
-    for (const auto& [name, value] : values) {
-        if (name.size() > 5 && name.ends_with("Count")) continue;
-        if (name.ends_with("Base")) {
-            const std::string stem = name.substr(0, name.size() - 4);
-            ASSERT_TRUE(values.contains(stem + "Count")) << name << " has no count";
-            for (int i = 0; i < values[stem + "Count"]; ++i)
-                expected.insert(value + i);
-        } else {
-            expected.insert(value);
-        }
-    }
-    const std::vector<int> listed = allTextIds();
-    EXPECT_EQ(std::set<int>(listed.begin(), listed.end()), expected);
 }
 
 }  // namespace

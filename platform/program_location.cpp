@@ -1,4 +1,4 @@
-#include "tools/qtcore/program_location.h"
+#include "platform/program_location.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "app/settings/settings.h"
 #include "model/texts.h"
+#include "settings/settings.h"
 
 namespace zq61 {
 

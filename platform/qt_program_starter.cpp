@@ -1,4 +1,4 @@
-#include "tools/qtcore/qt_program_starter.h"
+#include "platform/qt_program_starter.h"
 
 #include <QFileInfo>
 #include <QProcess>

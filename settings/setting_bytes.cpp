@@ -5,7 +5,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "app/settings/settings.h"
+#include "settings/settings.h"
 
 namespace zq61 {
 namespace {
