@@ -32,6 +32,13 @@ sys.exit(0 if ok else 1)
 PY
 }
 
+# ends_with_newline: the last output ends its line, so that a shell prompt
+# or the next command's output starts on a line of its own.
+ends_with_newline() {
+    [ "$(tail -c 1 "$work/out" | od -An -c | tr -d ' ')" = '\n' ] ||
+        fail "the output of zq61-cli $1 does not end with a newline"
+}
+
 # Usage and help.
 expect_exit 0 --help
 grep -q "new" "$work/out" || fail "--help does not list new"
@@ -63,7 +70,12 @@ check_json "$work/ham.json" \
     'd["ToneTips"]["Tips"][0]["Steps"][0] == {"Pitch": 210, "Duration": 10}' \
     'd["ToneTips"]["Tips"][4]["Count"] == 1'
 expect_exit 0 show "$work/ham.dat"
+ends_with_newline show
 grep -q "28.85000" "$work/out" || fail "summary lacks the first channel"
+expect_exit 0 show --json "$work/ham.dat"
+ends_with_newline "show --json"
+expect_exit 0 ports
+ends_with_newline ports
 
 expect_exit 0 new --band CB --initialize "$work/cb.dat"
 expect_exit 0 show --json "$work/cb.dat"
