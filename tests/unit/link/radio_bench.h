@@ -69,7 +69,7 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
     int readDocumentsShown = 0;
     int infoWindowsShown = 0;
     int terminations = 0;
-    std::vector<std::pair<int, bool>> ended;
+    std::vector<std::pair<TransferOperation, TransferResult>> ended;
 
     bool run(int maxEvents = 200000) {
         for (int i = 0; i < maxEvents; ++i) {
@@ -132,7 +132,7 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
     void stop() override { timerAt_.reset(); }
 
     // TransferHost
-    void openProgressWindow(int) override { ++progressWindows; }
+    void openProgressWindow(TransferOperation) override { ++progressWindows; }
     void showProgress(int percent) override { progress.push_back(percent); }
     void closeProgressWindow() override { ++progressCloses; }
     void closeChildWindows() override { ++childWindowCloses; }
@@ -140,7 +140,9 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
     void showReadDocument() override { ++readDocumentsShown; }
     void showRadioInfo() override { ++infoWindowsShown; }
     void terminateProgram() override { ++terminations; }
-    void transferEnded(int op, bool success) override { ended.emplace_back(op, success); }
+    void transferEnded(TransferOperation op, TransferResult result) override {
+        ended.emplace_back(op, result);
+    }
 
   private:
     void deliver(const std::vector<uint8_t>& bytes) {
