@@ -13,33 +13,22 @@ using K = ReplyKind;
 
 constexpr int kReply = kReplyTimeoutMs;
 
-constexpr PhaseRow kHandshakeRow{
-    Handshake, R::Handshake,  K::HandshakeReply, frame::kHandshakeReplySize,
-    kReply,    T::ToggleEcho, kHandshakeTries,   false};
-constexpr PhaseRow kIdentifyRow{Identify, R::Identify,      K::Identity, frame::kIdentityReplySize,
-                                kReply,   T::FailurePrompt, 1,           false};
-constexpr PhaseRow kProtectionRow{
-    Protection, R::ProtectionRead, K::Block,         frame::kBlockFrameSize,
-    kReply,     T::Resend,         kProtectionTries, false};
-constexpr PhaseRow kEndRow{End, R::End, K::Ack, frame::kAckSize, kReply, T::Succeed, 1, false};
-
-constexpr std::array kReadTable{kHandshakeRow, kIdentifyRow, kProtectionRow,
-                                PhaseRow{Blocks, R::BlockRead, K::Block, frame::kBlockFrameSize,
-                                         kReply, T::ResendBlock, kBlockResends, false},
-                                kEndRow};
-
-constexpr std::array kWriteTable{kHandshakeRow, kIdentifyRow, kProtectionRow,
-                                 PhaseRow{Blocks, R::BlockWrite, K::Ack, frame::kAckSize, kReply,
-                                          T::ResendBlock, kBlockResends, true},
-                                 kEndRow};
-
+// clang-format off
+//                 phase       request            reply              reply length                reply   on time-out       tries              drain
+constexpr PhaseRow kHandshakeRow {Handshake,  R::Handshake,      K::HandshakeReply, frame::kHandshakeReplySize, kReply, T::ToggleEcho,    kHandshakeTries,   false};
+constexpr PhaseRow kIdentifyRow  {Identify,   R::Identify,       K::Identity,       frame::kIdentityReplySize,  kReply, T::FailurePrompt, 1,                 false};
+constexpr PhaseRow kProtectionRow{Protection, R::ProtectionRead, K::Block,          frame::kBlockFrameSize,     kReply, T::Resend,        kProtectionTries,  false};
+constexpr PhaseRow kReadBlocksRow{Blocks,     R::BlockRead,      K::Block,          frame::kBlockFrameSize,     kReply, T::ResendBlock,   kBlockResends,     false};
+constexpr PhaseRow kWriteBlocksRow{Blocks,    R::BlockWrite,     K::Ack,            frame::kAckSize,            kReply, T::ResendBlock,   kBlockResends,     true};
 // The radio information is short and shown at once: a block that does not
 // come brings the prompt straight away.
-constexpr std::array kRadioInfoTable{
-    kHandshakeRow, kIdentifyRow,
-    PhaseRow{Blocks, R::BlockRead, K::Block, frame::kBlockFrameSize, kReply, T::FailurePrompt, 1,
-             false},
-    kEndRow};
+constexpr PhaseRow kInfoBlocksRow{Blocks,     R::BlockRead,      K::Block,          frame::kBlockFrameSize,     kReply, T::FailurePrompt, 1,                 false};
+constexpr PhaseRow kEndRow       {End,        R::End,            K::Ack,            frame::kAckSize,            kReply, T::Succeed,       1,                 false};
+
+constexpr std::array kReadTable     {kHandshakeRow, kIdentifyRow, kProtectionRow, kReadBlocksRow,  kEndRow};
+constexpr std::array kWriteTable    {kHandshakeRow, kIdentifyRow, kProtectionRow, kWriteBlocksRow, kEndRow};
+constexpr std::array kRadioInfoTable{kHandshakeRow, kIdentifyRow,                 kInfoBlocksRow,  kEndRow};
+// clang-format on
 
 }  // namespace
 
