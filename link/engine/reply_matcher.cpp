@@ -21,14 +21,23 @@ Reply matchReply(std::span<const uint8_t> r) {
     } else if (const int address = frame::blockReplyAddress(r); address >= 0) {
         reply.kind = ReplyKind::Block;
         reply.address = address;
-        reply.data = r.subspan(4, static_cast<size_t>(frame::blockReplyLength(r)));
+        reply.data = frame::blockReplyData(r);
     }
     return reply;
 }
 
+namespace {
+
+// An echo counts once this much of it (or the whole of a shorter request)
+// is there: a lone 06 or 0A answer must not pass for the echo of a request
+// that begins with that byte.
+constexpr size_t kEchoBytesToRecognise = 3;
+
+}  // namespace
+
 bool isEchoOf(std::span<const uint8_t> bytes, const std::vector<uint8_t>& request) {
     const size_t n = std::min(bytes.size(), request.size());
-    return !request.empty() && n >= std::min<size_t>(3, request.size()) &&
+    return !request.empty() && n >= std::min(kEchoBytesToRecognise, request.size()) &&
            std::equal(bytes.begin(), bytes.begin() + static_cast<long>(n), request.begin());
 }
 

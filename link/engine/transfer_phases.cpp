@@ -92,36 +92,4 @@ int worstCaseDurationMs(TransferOperation operation, int restarts) {
     return static_cast<int>(total);
 }
 
-const char* operationName(TransferOperation operation) {
-    switch (operation) {
-        case TransferOperation::None:
-            return "none";
-        case TransferOperation::Read:
-            return "read";
-        case TransferOperation::Write:
-            return "write";
-        case TransferOperation::RadioInfo:
-            return "radio information";
-    }
-    return "?";
-}
-
-const char* phaseName(TransferPhase phase) {
-    switch (phase) {
-        case Idle:
-            return "idle";
-        case Handshake:
-            return "handshake";
-        case Identify:
-            return "identify";
-        case Protection:
-            return "protection";
-        case Blocks:
-            return "blocks";
-        case End:
-            return "end";
-    }
-    return "?";
-}
-
 }  // namespace zq61
