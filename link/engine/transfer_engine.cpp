@@ -58,6 +58,7 @@ bool TransferEngine::OpenRadioPort() {
     requestsSent_ = 0;
     lastRequest_.clear();
     listening_ = Listening::Off;
+    radioProgramming_ = false;
 
     if (port_.isOpen()) port_.close();
     if (!port_.open()) {
@@ -198,6 +199,7 @@ void TransferEngine::SendNextWriteBlock() {
 
 void TransferEngine::SendEnd() {
     phase_ = TransferPhase::End;
+    radioProgramming_ = false;
     send(frame::end());
 }
 
@@ -238,6 +240,9 @@ void TransferEngine::onReply(const Reply& reply) {
         return onResendRequest();
     if (reply.kind != r.reply) return;
     switch (phase_) {
+        case TransferPhase::Handshake:
+            radioProgramming_ = true;
+            break;
         case TransferPhase::Identify:
             // The information transfer asks only to get the radio talking.
             if (operation_ != TransferOperation::RadioInfo) {
@@ -429,12 +434,10 @@ void TransferEngine::infoFailurePrompt() {
 
 void TransferEngine::cancel() {
     if (!isBusy()) return;
-    // A radio that answered the handshake waits in programming mode until
-    // it gets "END"; once "END" is out there is nothing more to tell it.
-    const bool radioProgramming = phase_ == TransferPhase::Identify ||
-                                  phase_ == TransferPhase::Protection ||
-                                  phase_ == TransferPhase::Blocks;
-    if (radioProgramming && port_.isOpen()) SendEnd();
+    // A radio that answered a handshake waits in programming mode until it
+    // gets "END" (also while a restart's handshake is out); once "END" is
+    // out there is nothing more to tell it.
+    if (radioProgramming_ && port_.isOpen()) SendEnd();
     EndTransfer(TransferResult::Cancelled);
 }
 

@@ -172,6 +172,9 @@ class TransferEngine {
     Listening listening_ = Listening::Off;
     // A read ended with success and its image waits for FinishRead.
     bool readAwaitingUnpack_ = false;
+    // The radio answered a handshake and has not been sent "END" since: it
+    // stays in programming mode until it is.
+    bool radioProgramming_ = false;
 
     // ---- counters of the running transfer ----
     int blockIndex_ = -1;

@@ -334,6 +334,24 @@ TEST(TransferCancel, CancelWhileAPromptIsUpEndsTheTransferThere) {
     EXPECT_FALSE(b.isOpen());
 }
 
+// A restart after the failure prompt begins with a handshake, but the radio
+// is still in programming mode from the first one: it is told "END".
+TEST(TransferCancel, CancelDuringARestartsHandshakeSendsEnd) {
+    RadioBench b;
+    b.engine.setEchoAbsent(true);
+    b.tamper = [&](sim::Chunk& c) {
+        if (b.engine.snapshot().phase == Blocks) c.bytes.clear();
+    };
+    b.engine.ReadFromRadio();
+    ASSERT_TRUE(b.runUntil([&] { return sendsIn(b, Handshake) == 2; }));
+    EXPECT_EQ(b.engine.snapshot().phase, Handshake);
+    b.engine.cancel();
+    EXPECT_TRUE(b.lastSentWas(kEnd));
+    EXPECT_FALSE(b.isOpen());
+    ASSERT_EQ(b.ended.size(), 1u);
+    EXPECT_EQ(b.ended[0].second, TransferResult::Cancelled);
+}
+
 // ---- the worst case the command line waits for ----
 
 TEST(TransferPhases, SilentRadioEndsWithinTheWorstCase) {
