@@ -54,7 +54,7 @@ void TransferEngine::ReadFromRadio() {
     }
     ClearMemoryImage();
     host_.openProgressWindow(TransferOperation::Read);
-    beginTransfer();
+    if (isBusy()) beginTransfer();  // unless cancelled as the window opened
 }
 
 void TransferEngine::WriteToRadio() {
@@ -81,7 +81,7 @@ void TransferEngine::WriteToRadio() {
     ClearMemoryImage();
     PackDocument(doc_, MemoryImage);
     host_.openProgressWindow(TransferOperation::Write);
-    beginTransfer();
+    if (isBusy()) beginTransfer();  // unless cancelled as the window opened
 }
 
 // The information window asks nothing first and shows no progress.

@@ -86,6 +86,7 @@ bool RadioSession::run(TransferOperation operation) {
             }
             watchdog.stop();
             engine_.cancel();  // ends the transfer: transferEnded quits the loop
+            loop.quit();
         });
         watchdog.start();
         if (!ended_) loop.exec();
