@@ -228,8 +228,11 @@ int main(int argc, char** argv) {
             if (i == 0 || read.seconds < bestRead.seconds) bestRead = read;
             if (i == 0 || write.seconds < bestWrite.seconds) bestWrite = write;
         }
-        print(("read, " + std::string(cable.name)).c_str(), bestRead);
-        print(("write, " + std::string(cable.name)).c_str(), bestWrite);
+        char label[64];
+        std::snprintf(label, sizeof label, "read, %s", cable.name);
+        print(label, bestRead);
+        std::snprintf(label, sizeof label, "write, %s", cable.name);
+        print(label, bestWrite);
     }
     std::printf("\nUnpaced (zq61-sim --reply-delay 0), per request:\n");
     Result read, write;
