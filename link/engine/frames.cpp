@@ -73,7 +73,11 @@ Identity decodeIdentity(std::span<const uint8_t> reply) {
 }
 
 int blockReplyLength(std::span<const uint8_t> reply) {
-    return reply.size() >= 4 ? reply[3] : -1;
+    return reply.size() > kBlockLengthOffset ? reply[kBlockLengthOffset] : -1;
+}
+
+std::span<const uint8_t> blockReplyData(std::span<const uint8_t> reply) {
+    return reply.subspan(kBlockDataOffset, static_cast<size_t>(blockReplyLength(reply)));
 }
 
 int blockReplyAddress(std::span<const uint8_t> reply) {

@@ -32,6 +32,9 @@ inline constexpr int kIdentityReplySize = 16;
 inline constexpr int kReadRequestSize = 4;
 inline constexpr int kBlockFrameSize = kBlockLength + 6;  // block reply and write frame
 inline constexpr int kAckSize = 1;
+// Within a block reply or write frame: command, address (2), length, data.
+inline constexpr int kBlockLengthOffset = 3;
+inline constexpr int kBlockDataOffset = 4;
 
 // Sum of bytes [first, last) modulo 256.
 uint8_t FrameSum(std::span<const uint8_t> bytes, int first, int last);
@@ -58,6 +61,8 @@ Identity decodeIdentity(std::span<const uint8_t> reply);
 // length + 6 bytes with a correct sum. Gives the address, or -1.
 int blockReplyAddress(std::span<const uint8_t> reply);
 int blockReplyLength(std::span<const uint8_t> reply);
+// The data bytes of a block reply that blockReplyAddress accepted.
+std::span<const uint8_t> blockReplyData(std::span<const uint8_t> reply);
 
 // Hexadecimal text of bytes ("50 52 4F"), for traces and logs.
 std::string hex(std::span<const uint8_t> bytes);

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <span>
 
+#include "link/engine/transfer_state.h"
+
 namespace zq61 {
 
 // The serial port of the radio, 9600 baud, 8 data bits, no parity, 1 stop
@@ -47,8 +49,8 @@ class TransferHost {
   public:
     virtual ~TransferHost() = default;
     // A read or write starts: show the progress window (modal to the user, but
-    // without blocking this call) with its caption for `linkOperation`.
-    virtual void openProgressWindow(int /*linkOperation*/) {}
+    // without blocking this call) with its caption for `operation`.
+    virtual void openProgressWindow(TransferOperation /*operation*/) {}
     // The progress bar and its "N%" label, when the progress window is visible.
     virtual void showProgress(int /*percent*/) {}
     virtual void closeProgressWindow() {}
@@ -65,8 +67,9 @@ class TransferHost {
     // Another program version was started for the radio's firmware: end
     // this program now.
     virtual void terminateProgram() {}
-    // Every transfer ends here (after its last message), with its kind.
-    virtual void transferEnded(int /*linkOperation*/, bool /*success*/) {}
+    // Every transfer that got going ends here (after its last message), with
+    // its kind and how it ended. A cancelled transfer shows no message.
+    virtual void transferEnded(TransferOperation /*operation*/, TransferResult /*result*/) {}
 };
 
 }  // namespace zq61

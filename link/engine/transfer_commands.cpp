@@ -28,25 +28,33 @@ std::string channelLabel(int chNo, int bandMode) {
 
 }  // namespace
 
+void TransferEngine::start(TransferOperation operation) {
+    switch (operation) {
+        case TransferOperation::Read:
+            return ReadFromRadio();
+        case TransferOperation::Write:
+            return WriteToRadio();
+        case TransferOperation::RadioInfo:
+            return ReadRMGDataFromRadio();
+        case TransferOperation::None:
+            return;
+    }
+}
+
 void TransferEngine::ReadFromRadio() {
     if (isBusy()) return;
     finishPendingRead();
-    LinkOperation = kLinkRead;
-    ReadStep = kStepNone;
-    if (!OpenRadioPort()) {
-        LinkOperation = kLinkNone;
-        return;
-    }
+    if (!begin(TransferOperation::Read)) return;
     port_.close();  // the first opening only proves that the port is usable
-    if (doc_.prompter->okCancel(doc_.prompt(txt::kConfirmRead, PromptIcon::Question)) !=
-        PromptAnswer::Ok) {
-        if (port_.isOpen()) port_.close();
-        LinkOperation = kLinkNone;
+    const bool confirmed = askOkCancel(txt::kConfirmRead);
+    if (!isBusy()) return;
+    if (!confirmed) {
+        operation_ = TransferOperation::None;
         return;
     }
     ClearMemoryImage();
-    host_.openProgressWindow(kLinkRead);
-    beginTransfer();
+    host_.openProgressWindow(TransferOperation::Read);
+    if (isBusy()) beginTransfer();  // unless cancelled as the window opened
 }
 
 void TransferEngine::WriteToRadio() {
@@ -58,38 +66,29 @@ void TransferEngine::WriteToRadio() {
         for (int i = 0; i < doc_.WorkData.ChannelCount; ++i)
             if (doc_.WorkChannels[i].ChNo == chNo)
                 frequency = cleanString(doc_.WorkChannels[i].Frequency.view());
-        doc_.prompter->message(
-            Prompt::ofFixed(FixedText::NotNumeric, PromptIcon::Error,
-                            channelLabel(chNo, doc_.BandMode) + ": " + frequency));
+        tell(FixedText::NotNumeric, PromptIcon::Error,
+             channelLabel(chNo, doc_.BandMode) + ": " + frequency);
         return;
     }
-    LinkOperation = kLinkWrite;
-    WriteStep = kStepNone;
-    if (!OpenRadioPort()) {
-        LinkOperation = kLinkNone;
-        return;
-    }
+    if (!begin(TransferOperation::Write)) return;
     port_.close();
-    if (doc_.prompter->okCancel(doc_.prompt(txt::kConfirmWrite, PromptIcon::Question)) !=
-        PromptAnswer::Ok) {
-        if (port_.isOpen()) port_.close();
-        LinkOperation = kLinkNone;
+    const bool confirmed = askOkCancel(txt::kConfirmWrite);
+    if (!isBusy()) return;
+    if (!confirmed) {
+        operation_ = TransferOperation::None;
         return;
     }
     ClearMemoryImage();
     PackDocument(doc_, MemoryImage);
-    host_.openProgressWindow(kLinkWrite);
-    beginTransfer();
+    host_.openProgressWindow(TransferOperation::Write);
+    if (isBusy()) beginTransfer();  // unless cancelled as the window opened
 }
 
+// The information window asks nothing first and shows no progress.
 void TransferEngine::ReadRMGDataFromRadio() {
     if (isBusy()) return;
     finishPendingRead();
-    LinkOperation = kLinkRadioInfo;
-    if (!OpenRadioPort()) {
-        LinkOperation = kLinkNone;
-        return;
-    }
+    if (!begin(TransferOperation::RadioInfo)) return;
     ClearMemoryImage();
     HandshakeAttempts = 0;
     SendHandshake();
@@ -98,14 +97,14 @@ void TransferEngine::ReadRMGDataFromRadio() {
 // A read whose image is not in the document yet goes there before another
 // transfer may use the image.
 void TransferEngine::finishPendingRead() {
-    if (readPending_) FinishRead();
+    if (readAwaitingUnpack_) FinishRead();
 }
 
 void TransferEngine::FinishRead() {
-    if (!readPending_) return;
-    readPending_ = false;
+    if (!readAwaitingUnpack_) return;
+    readAwaitingUnpack_ = false;
     if (!isKnownBandMode(RadioBandMode)) {
-        message(FixedText::CountryModeError, PromptIcon::Error);
+        tell(FixedText::CountryModeError, PromptIcon::Error);
         return;
     }
     UnpackDocument(doc_, MemoryImage, RadioBandMode);

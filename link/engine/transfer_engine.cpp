@@ -1,84 +1,68 @@
+// The transfer state machine: requests, replies, time-outs and the end of a
+// transfer. The phases and their rules are in transfer_phases.cpp; how bytes
+// become replies in reply_matcher.cpp; the prompts in transfer_prompts.cpp.
+
 #include "link/engine/transfer_engine.h"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
+#include <cassert>
 
 #include "codec/text_helpers.h"
 #include "link/engine/frames.h"
 #include "link/engine/password.h"
-#include "model/bands.h"
 #include "model/document.h"
-#include "model/program_versions.h"
 #include "model/text_ids.h"
 
 namespace zq61 {
-
-namespace {
-
-constexpr int kMemoryEnd = mem::kImageSize - 1;         // 0x1CFF
-constexpr int kInfoEnd = kInfoAddress + kInfoSize - 1;  // 0x3EFF
-constexpr int kInfoWindowEnd = 0x3FFF;
-
-}  // namespace
 
 TransferEngine::TransferEngine(Document& doc, SerialLink& port, ReplyTimer& timer,
                                TransferHost& host, const ProgramVersions& versions)
     : doc_(doc), port_(port), timer_(timer), host_(host), versions_(versions) {}
 
-std::string TransferEngine::text(int id) const {
-    return doc_.text(id);
+TransferSnapshot TransferEngine::snapshot() const {
+    TransferSnapshot s;
+    s.operation = operation_;
+    s.phase = phase_;
+    s.blockIndex = blockIndex_;
+    s.address = firstBlockAddress(operation_) + std::max(blockIndex_, 0) * kBlockSize;
+    s.blocksTotal = blocksTotal_;
+    s.percent = LastPercent;
+    s.retriesUsed = retriesUsed_;
+    s.requestsSent = requestsSent_;
+    s.echoAbsent = EchoAbsent;
+    return s;
 }
 
-void TransferEngine::message(int textId, PromptIcon icon) const {
-    doc_.tell(textId, icon);
+// ---- starting ----
+
+// The transfer exists from here on: a second command is ignored.
+bool TransferEngine::begin(TransferOperation operation) {
+    operation_ = operation;
+    phase_ = TransferPhase::Idle;
+    if (OpenRadioPort()) return true;
+    operation_ = TransferOperation::None;
+    return false;
 }
 
-void TransferEngine::message(FixedText kind, PromptIcon icon) const {
-    doc_.tell(kind, icon);
-}
-
-template <typename F>
-auto TransferEngine::withRepliesPaused(F&& ask) {
-    const bool active = TransferActive;
-    TransferActive = false;
-    struct Restore {
-        bool& flag;
-        bool value;
-        ~Restore() { flag = value; }
-    } restore{TransferActive, active};
-    return ask();
-}
-
-int16_t& TransferEngine::step() {
-    return LinkOperation == kLinkWrite ? WriteStep : ReadStep;
-}
-
-// ---- port and images ----
-
+// Resets every counter of the transfer and opens the port.
 bool TransferEngine::OpenRadioPort() {
-    BlockSize = frame::kBlockLength;
-    if (LinkOperation == kLinkRadioInfo) {
-        CurrentAddress = kInfoAddress - BlockSize;
-        EndAddress = kInfoEnd;
-    } else {
-        CurrentAddress = -BlockSize;
-        EndAddress = kMemoryEnd;
-    }
-    const int lastBlock = static_cast<int>(std::lround(double(EndAddress) / BlockSize));
-    BlockRetries.assign(static_cast<size_t>(lastBlock) + 1, 3);
+    blocksTotal_ = blockCount(operation_);
+    blockIndex_ = -1;
+    BlockRetries.assign(static_cast<size_t>(blocksTotal_), kBlockResends);
     timer_.stop();
     LastPercent = 0;
-    ProtectionRetries = 3;
+    ProtectionRetries = kProtectionTries;
     HandshakeAttempts = 0;
     ResendRequests = 0;
+    retriesUsed_ = 0;
+    requestsSent_ = 0;
     lastRequest_.clear();
-    stopDraining();
-    quitAfterAbort_ = false;
+    listening_ = Listening::Off;
+    radioProgramming_ = false;
 
     if (port_.isOpen()) port_.close();
     if (!port_.open()) {
-        message(txt::kPortError, PromptIcon::Error);
+        tell(txt::kPortError, PromptIcon::Error);
         return false;
     }
     return true;
@@ -92,8 +76,8 @@ void TransferEngine::ClearMemoryImage() {
 // handshake goes out.
 void TransferEngine::beginTransfer() {
     if (!port_.isOpen() && !port_.open()) {
-        message(txt::kPortError, PromptIcon::Error);
-        EndTransfer(false);
+        tell(txt::kPortError, PromptIcon::Error);
+        EndTransfer(TransferResult::Failed);
         return;
     }
     HandshakeAttempts = 0;
@@ -102,491 +86,404 @@ void TransferEngine::beginTransfer() {
 
 // ---- requests ----
 
-void TransferEngine::send(const std::vector<uint8_t>& bytes, int replyLength) {
-    EchoLength = static_cast<int16_t>(EchoAbsent ? 0 : bytes.size());
-    timer_.start(kReplyTimeoutMs);
-    RThreshold = EchoLength + replyLength;
+const PhaseRow& TransferEngine::row() const {
+    const PhaseRow* r = phaseRow(operation_, phase_);
+    assert(r);
+    return *r;
+}
+
+void TransferEngine::enterPhase(TransferPhase phase) {
+    phase_ = phase;
+    switch (row().request) {
+        case RequestKind::Handshake:
+            return SendHandshake();
+        case RequestKind::Identify:
+            return SendIdentify();
+        case RequestKind::ProtectionRead:
+            return SendProtectionRequest();
+        case RequestKind::BlockRead:
+            blockIndex_ = -1;
+            return SendNextBlockRequest();
+        case RequestKind::BlockWrite:
+            blockIndex_ = -1;
+            return SendNextWriteBlock();
+        case RequestKind::End:
+            return SendEnd();
+    }
+}
+
+// The request of the current phase once more, after a time-out.
+void TransferEngine::sendPhaseRequest() {
+    switch (row().request) {
+        case RequestKind::Handshake:
+            return SendHandshake();
+        case RequestKind::Identify:
+            return SendIdentify();
+        case RequestKind::ProtectionRead:
+            return SendProtectionRequest();
+        case RequestKind::BlockRead:
+            return SendBlockRequest();
+        case RequestKind::BlockWrite:
+            return SendWriteBlock();
+        case RequestKind::End:
+            return SendEnd();
+    }
+}
+
+// Sends a request of the current phase: the receive threshold becomes the
+// echo (unless the cable has none) and the phase's reply, and its reply time
+// starts.
+void TransferEngine::send(const std::vector<uint8_t>& frame) {
+    const PhaseRow& r = row();
+    EchoLength = EchoAbsent ? 0 : static_cast<int>(frame.size());
+    timer_.start(r.timeoutMs);
+    RThreshold = EchoLength + r.replyLength;
     port_.setReceiveThreshold(RThreshold);
     port_.clearBuffers();
-    if (bytes == lastRequest_) {
+    if (frame == lastRequest_) {
         ++sends_;
+        ++retriesUsed_;
     } else {
-        lastRequest_ = bytes;
+        lastRequest_ = frame;
         sends_ = 1;
         answers_ = 0;
     }
-    replyLength_ = replyLength;
     sawEcho_ = false;
-    if (trace_) traceFrame("TX", bytes, PasswordMask().next(bytes));
-    port_.write(bytes);
+    ++requestsSent_;
+    trace_.sent(frame);
+    port_.write(frame);
 }
 
 void TransferEngine::SendHandshake() {
-    switch (LinkOperation) {
-        case kLinkRead:
-        case kLinkRadioInfo:
-            ReadStep = kStepHandshake;
-            WriteStep = kStepNone;
-            break;
-        case kLinkWrite:
-            WriteStep = kStepHandshake;
-            ReadStep = kStepNone;
-            break;
-        default:
-            LinkOperation = kLinkNone;
-            ReadStep = WriteStep = kStepNone;
-            return;
-    }
+    phase_ = TransferPhase::Handshake;
     ResendRequests = 0;
-    stopDraining();
-    TransferActive = true;
-    send(frame::handshake(), frame::kHandshakeReplySize);
+    listening_ = Listening::Reply;
+    send(frame::handshake());
 }
 
 void TransferEngine::SendIdentify() {
-    send(frame::identify(), frame::kIdentityReplySize);
+    send(frame::identify());
 }
 
 void TransferEngine::SendProtectionRequest() {
-    send(frame::readRequest(kProtectionBlockAddress), frame::kBlockFrameSize);
+    send(frame::readRequest(kProtectionBlockAddress));
+}
+
+int TransferEngine::CurrentAddress() const {
+    return firstBlockAddress(operation_) + blockIndex_ * kBlockSize;
 }
 
 void TransferEngine::SendBlockRequest() {
-    if (CurrentAddress >= EndAddress) return goToEndStep();
-    send(frame::readRequest(CurrentAddress, BlockSize), BlockSize + 6);
+    if (blockIndex_ >= blocksTotal_) return enterPhase(TransferPhase::End);
+    send(frame::readRequest(CurrentAddress(), kBlockSize));
 }
 
 void TransferEngine::SendNextBlockRequest() {
-    CurrentAddress += BlockSize;
+    ++blockIndex_;
     SendBlockRequest();
 }
 
 void TransferEngine::SendWriteBlock() {
-    if (CurrentAddress >= EndAddress) return goToEndStep();
+    if (blockIndex_ >= blocksTotal_) return enterPhase(TransferPhase::End);
     UpdateProgress();
-    const auto data =
-        std::span<const uint8_t>(MemoryImage)
-            .subspan(static_cast<size_t>(CurrentAddress), static_cast<size_t>(BlockSize));
-    send(frame::writeFrame(CurrentAddress, data), frame::kAckSize);
+    const auto data = std::span<const uint8_t>(MemoryImage)
+                          .subspan(static_cast<size_t>(CurrentAddress()), kBlockSize);
+    send(frame::writeFrame(CurrentAddress(), data));
 }
 
 void TransferEngine::SendNextWriteBlock() {
-    CurrentAddress += BlockSize;
+    ++blockIndex_;
     ResendRequests = 0;
     SendWriteBlock();
 }
 
 void TransferEngine::SendEnd() {
-    send(frame::end(), frame::kAckSize);
-}
-
-void TransferEngine::goToEndStep() {
-    switch (LinkOperation) {
-        case kLinkRead:
-        case kLinkRadioInfo:
-            ReadStep = kStepEnd;
-            break;
-        case kLinkWrite:
-            WriteStep = kStepEnd;
-            break;
-        default:
-            return AbortTransfer();
-    }
-    SendEnd();
+    phase_ = TransferPhase::End;
+    radioProgramming_ = false;
+    send(frame::end());
 }
 
 // ---- replies ----
 
 void TransferEngine::OnBytesArrived(std::span<const uint8_t> bytes) {
-    // Every byte received goes through the mask, also those not shown: an
-    // answer may be split over deliveries.
-    const std::vector<bool> hidden = trace_ ? receivedMask_.next(bytes) : std::vector<bool>();
-    auto trace = [&](const char* direction, std::span<const uint8_t> shown) {
-        if (trace_) traceFrame(direction, shown, hidden);
-    };
-    if (!TransferActive) {
-        trace("RX (dropped)", bytes);
+    trace_.received(bytes);
+    if (listening_ == Listening::Off) {
+        trace_.show("RX (dropped)", bytes.size());
         return;
     }
-    if (draining_) {
-        trace("RX (answer to an earlier send)", bytes);
+    if (listening_ == Listening::LateAnswers) {
+        trace_.show("RX (answer to an earlier send)", bytes.size());
         if (++answers_ >= sends_) finishDraining();
         return;
     }
-    if (EchoAbsent && isEchoOfRequest(bytes)) {
+    if (EchoAbsent && isEchoOf(bytes, lastRequest_)) {
         // The cable does echo after all: later requests expect it. This
         // request's answer may still come on its own and is taken then.
-        trace("RX (echo)", bytes);
+        trace_.show("RX (echo)", bytes.size());
         EchoAbsent = false;
         sawEcho_ = true;
         return;
     }
-    const auto reply = bytes.first(std::min<size_t>(bytes.size(), static_cast<size_t>(RThreshold)));
-    trace("RX", reply);
+    const auto reply = bytes.first(std::min(bytes.size(), static_cast<size_t>(RThreshold)));
+    trace_.show("RX", reply.size());
     if (reply.size() < static_cast<size_t>(EchoLength)) return;
-    // An echo that is not the request means the bytes are out of step (a
-    // late answer before it): the answer's place is not where it seems, and
-    // the last byte of a write frame's echo would pass for an ACK.
-    const auto echo = reply.first(static_cast<size_t>(EchoLength));
-    if (!echo.empty() &&
-        !std::equal(echo.begin(), echo.end(), lastRequest_.begin(), lastRequest_.end()))
-        return;
-    classify(reply.subspan(static_cast<size_t>(EchoLength)));
+    // The last byte of a write frame's echo out of step would pass for an ACK.
+    if (!echoMatches(reply.first(static_cast<size_t>(EchoLength)), lastRequest_)) return;
+    onReply(matchReply(reply.subspan(static_cast<size_t>(EchoLength))));
 }
 
-// Bytes that begin with the request just sent are its echo: no answer of
-// the radio begins like the request it answers.
-bool TransferEngine::isEchoOfRequest(std::span<const uint8_t> bytes) const {
-    const size_t n = std::min(bytes.size(), lastRequest_.size());
-    return !lastRequest_.empty() && n >= std::min<size_t>(3, lastRequest_.size()) &&
-           std::equal(bytes.begin(), bytes.begin() + static_cast<long>(n), lastRequest_.begin());
+// A reply of the kind the phase waits for moves the transfer on; any other
+// is dropped and the time-out decides.
+void TransferEngine::onReply(const Reply& reply) {
+    const PhaseRow& r = row();
+    if (reply.kind == ReplyKind::ResendRequest && r.request == RequestKind::BlockWrite)
+        return onResendRequest();
+    if (reply.kind != r.reply) return;
+    switch (phase_) {
+        case TransferPhase::Handshake:
+            radioProgramming_ = true;
+            break;
+        case TransferPhase::Identify:
+            // The information transfer asks only to get the radio talking.
+            if (operation_ != TransferOperation::RadioInfo) {
+                const frame::Identity id = frame::decodeIdentity(reply.data);
+                RadioModel = id.model;
+                RadioBandMode = id.bandMode;
+                RadioVersion = id.version;
+                CtcssDcsAvailable = id.ctcssDcs;
+            }
+            break;
+        case TransferPhase::Protection:
+            if (reply.address != kProtectionBlockAddress || reply.data.size() != kBlockSize) return;
+            ++answers_;
+            timer_.stop();
+            return checkPassword(reply.data);
+        case TransferPhase::Blocks:
+            if (r.reply == ReplyKind::Block) {
+                if (reply.address != CurrentAddress() || reply.data.size() != kBlockSize) return;
+                storeBlock(reply.data);
+            }
+            break;
+        default:
+            break;
+    }
+    replyTaken();
 }
 
-bool TransferEngine::classify(std::span<const uint8_t> r) {
-    const size_t n = r.size();
-    if (n == 1 && r[0] == frame::kAck) {
-        accept([this] { AdvanceTransfer(); });
-        return true;
-    }
-    if (n == 1 && r[0] == frame::kResend) {
-        // Only a write frame can be asked for again.
-        if (LinkOperation != kLinkWrite || WriteStep != kStepWriting) return false;
-        timer_.stop();
-        ++answers_;
-        if (++ResendRequests > kMaxResendRequests) {
-            linkFailurePrompt();
-        } else {
-            SendWriteBlock();
-        }
-        return true;
-    }
-    if (n == 3 && std::equal(r.begin(), r.end(), frame::handshakeReply().begin())) {
-        accept([this] { AdvanceTransfer(); });
-        return true;
-    }
-    if (frame::isIdentityReply(r)) {
-        if (LinkOperation != kLinkRadioInfo) {
-            const frame::Identity id = frame::decodeIdentity(r);
-            RadioModel = id.model;
-            RadioBandMode = id.bandMode;
-            RadioVersion = id.version;
-            CtcssDcsAvailable = id.ctcssDcs ? 1 : 0;
-        }
-        accept([this] { AdvanceTransfer(); });
-        return true;
-    }
-    const int address = frame::blockReplyAddress(r);
-    if (address < 0) return false;
-    const auto data = r.subspan(4, static_cast<size_t>(frame::blockReplyLength(r)));
-    if (address == kProtectionBlockAddress &&
-        (ReadStep == kStepProtection || WriteStep == kStepProtection)) {
-        std::array<uint8_t, frame::kBlockLength> block{};
-        std::copy_n(data.begin(), block.size(), block.begin());
-        accept([this, block] { checkPassword(block); });
-        return true;
-    }
-    if (address == CurrentAddress && frame::blockReplyLength(r) == BlockSize) {
-        storeBlock(data);
-        accept([this] { AdvanceTransfer(); });
-        return true;
-    }
-    return false;
-}
-
-void TransferEngine::storeBlock(std::span<const uint8_t> data) {
-    for (int i = 0; i < BlockSize; ++i) {
-        const int address = CurrentAddress + i;
-        if (address >= 0 && address < mem::kImageSize) {
-            MemoryImage[address] = data[i];
-        } else if (address >= kInfoAddress && address <= kInfoWindowEnd &&
-                   address - kInfoAddress < kInfoSize) {
-            InfoImage[address - kInfoAddress] = data[i];
-        }
-    }
-    if (LinkOperation == kLinkRead || LinkOperation == kLinkWrite) UpdateProgress();
-}
-
-void TransferEngine::checkPassword(const std::array<uint8_t, 16>& block) {
-    if (PasswordAccepted(block, EnteredPassword)) return AdvanceTransfer();
-
-    timer_.stop();
-    const auto answer = withRepliesPaused([&] { return doc_.prompter->password(EnteredPassword); });
-    if (answer) EnteredPassword = cleanString(*answer);
-    if (PasswordAccepted(block, EnteredPassword)) return AdvanceTransfer();
-    withRepliesPaused([&] { message(FixedText::PasswordFailure, PromptIcon::None); });
-    AbortTransfer();
-}
-
-// Answers carry no number: when a request went out more than once, the
-// answers to its other sends may still be on their way, and in a write one
-// of them could pass for the answer to the next request (an ACK for a frame
-// the radio in fact asked for again, which would then never be written).
-// So in a write, after a request sent more than once is answered, the engine
+// Answers carry no number: when a block went out more than once, the answers
+// to its other sends may still be on their way, and in a write one of them
+// could pass for the answer to the next block (an ACK for a frame the radio
+// in fact asked for again, which would then never be written). So where the
+// phase says so, after a request sent more than once is answered, the engine
 // waits for the answers still owed, up to three reply times, dropping them,
-// before it goes on. Reads need not wait: their blocks carry addresses.
-void TransferEngine::accept(std::function<void()> next) {
+// before it goes on. Reads need not wait: their blocks carry addresses; the
+// handshake need not either: a handshake the cable mode swallowed has no
+// answer on its way.
+void TransferEngine::replyTaken() {
     ++answers_;
-    if (LinkOperation != kLinkWrite || answers_ >= sends_) return next();
+    if (!row().drainLateAnswers || answers_ >= sends_) return AdvanceTransfer();
     timer_.stop();
-    draining_ = true;
+    listening_ = Listening::LateAnswers;
     drainRounds_ = 0;
-    afterDraining_ = std::move(next);
-    RThreshold = replyLength_;
+    RThreshold = row().replyLength;
     port_.setReceiveThreshold(RThreshold);
-    timer_.start(kReplyTimeoutMs);
+    timer_.start(row().timeoutMs);
 }
 
 void TransferEngine::finishDraining() {
-    auto next = std::move(afterDraining_);
-    stopDraining();
+    listening_ = Listening::Reply;
+    AdvanceTransfer();
+}
+
+void TransferEngine::onResendRequest() {
     timer_.stop();
-    if (next) next();
+    ++answers_;
+    if (++ResendRequests > kMaxResendRequests) return linkFailurePrompt();
+    SendWriteBlock();  // the same block again, without using a retry
 }
 
-void TransferEngine::stopDraining() {
-    draining_ = false;
-    afterDraining_ = nullptr;
+void TransferEngine::storeBlock(std::span<const uint8_t> data) {
+    const auto at = static_cast<size_t>(blockIndex_) * kBlockSize;
+    if (operation_ == TransferOperation::RadioInfo) {
+        std::copy(data.begin(), data.end(), InfoImage.begin() + static_cast<long>(at));
+    } else {
+        std::copy(data.begin(), data.end(), MemoryImage.begin() + static_cast<long>(at));
+        UpdateProgress();
+    }
 }
 
-// ---- step function ----
+// ---- the step function ----
 
 void TransferEngine::AdvanceTransfer() {
     timer_.stop();
-    const int16_t s = step();
-    switch (LinkOperation) {
-        case kLinkRead:
-        case kLinkWrite: {
-            const bool writing = LinkOperation == kLinkWrite;
-            if (s == kStepHandshake) {
-                step() = kStepIdentify;
-                SendIdentify();
-            } else if (s == kStepIdentify) {
-                step() = kStepProtection;
-                SendProtectionRequest();
-            } else if (s == kStepProtection) {
-                if (!identityCheck()) {
-                    AbortTransfer();
-                    if (quitAfterAbort_) host_.terminateProgram();
-                    return;
-                }
-                if (!writing) {
-                    ReadStep = kStepReading;
-                    SendNextBlockRequest();
-                    return;
-                }
-                WriteStep = kStepWriting;
-                if (CtcssDcsAvailable == 0)
-                    withRepliesPaused(
-                        [&] { message(FixedText::NoToneFeature, PromptIcon::Warning); });
-                SendNextWriteBlock();
-            } else if (s == kStepReading && !writing) {
-                SendNextBlockRequest();
-            } else if (s == kStepWriting && writing) {
-                SendNextWriteBlock();
-            } else if (s == kStepEnd) {
-                EndTransfer(true);
-            } else {
+    switch (phase_) {
+        case TransferPhase::Handshake:
+        case TransferPhase::Identify:
+            return enterPhase(nextPhase(operation_, phase_));
+        case TransferPhase::Protection: {
+            const Identity identity = identityCheck();
+            if (!isBusy()) return;  // cancelled while a message was up
+            if (identity != Identity::Accepted) {
                 AbortTransfer();
+                if (identity == Identity::OtherProgramStarted) host_.terminateProgram();
+                return;
             }
-            return;
+            if (operation_ == TransferOperation::Write && !CtcssDcsAvailable) {
+                tell(FixedText::NoToneFeature, PromptIcon::Warning);
+                if (!isBusy()) return;
+            }
+            return enterPhase(TransferPhase::Blocks);
         }
-        case kLinkRadioInfo:
-            if (s == kStepHandshake) {
-                ReadStep = kStepProtection;
-                SendIdentify();
-            } else if (s == kStepProtection || s == kStepReading) {
-                ReadStep = kStepReading;
-                SendNextBlockRequest();
-            } else if (s == kStepEnd) {
-                EndTransfer(true);
-            } else {
-                AbortTransfer();
-            }
+        case TransferPhase::Blocks:
+            if (row().request == RequestKind::BlockWrite) return SendNextWriteBlock();
+            return SendNextBlockRequest();
+        case TransferPhase::End:
+            return EndTransfer(TransferResult::Success);
+        case TransferPhase::Idle:
             return;
-        default:
-            AbortTransfer();
     }
 }
 
-bool TransferEngine::identityCheck() {
-    timer_.stop();
-    const std::string model = cleanString(doc_.ModelName);
-    const bool bandOk = LinkOperation != kLinkWrite || doc_.BandMode == RadioBandMode;
-    const bool modelOk = model == RadioModel;
-    const bool versionOk = versions_.table().isCompatible(kDataVersion, RadioVersion);
-    if (bandOk && modelOk && versionOk) {
-        // A read must give the document a band mode it can work in.
-        if (LinkOperation == kLinkRead && !isKnownBandMode(RadioBandMode)) {
-            withRepliesPaused([&] { message(FixedText::CountryModeError, PromptIcon::Error); });
-            return false;
-        }
-        return true;
-    }
-    withRepliesPaused([&] {
-        if (!modelOk) {
-            doc_.prompter->message(Prompt::ofText(
-                txt::kWrongModel,
-                text(txt::kWrongModel) + "\r\nPC is " + model + "\r\nRadio is " + RadioModel,
-                PromptIcon::Warning));
-        } else if (!versionOk) {
-            const auto question =
-                mismatchMessage(*doc_.texts, kDataVersion, RadioVersion, ForeignKind::Radio);
-            if (doc_.prompter->yesNo(Prompt::ofText(txt::kVersionMismatch, question,
-                                                    PromptIcon::Question)) == PromptAnswer::Yes &&
-                versions_.startProgramVersionFor(RadioVersion, *doc_.prompter, *doc_.texts))
-                quitAfterAbort_ = true;
-        } else {
-            message(txt::kOtherBandOrVersion, PromptIcon::Warning);
-        }
-    });
-    return false;
+void TransferEngine::checkPassword(std::span<const uint8_t> block) {
+    if (PasswordAccepted(block, EnteredPassword)) return AdvanceTransfer();
+    const auto answer = askPassword();
+    if (!isBusy()) return;
+    if (answer) EnteredPassword = cleanString(*answer);
+    if (PasswordAccepted(block, EnteredPassword)) return AdvanceTransfer();
+    tell(FixedText::PasswordFailure, PromptIcon::None);
+    if (isBusy()) AbortTransfer();
 }
 
-// ---- time-outs and failures ----
+// ---- time-outs ----
 
 void TransferEngine::OnReplyTimeout() {
     timer_.stop();
-    if (draining_) {
+    if (listening_ == Listening::LateAnswers) {
         if (answers_ < sends_ && ++drainRounds_ < kDrainRounds) {
-            timer_.start(kReplyTimeoutMs);
+            timer_.start(row().timeoutMs);
         } else {
             finishDraining();
         }
         return;
     }
-    const int16_t s = step();
-    switch (LinkOperation) {
-        case kLinkRead:
-        case kLinkWrite:
-        case kLinkRadioInfo:
-            break;
-        default:
-            return;
-    }
-    const bool info = LinkOperation == kLinkRadioInfo;
-    if (s == kStepHandshake) {
-        if (++HandshakeAttempts > 3) {
-            info ? infoFailurePrompt() : linkFailurePrompt();
-        } else {
+    if (listening_ == Listening::Off || !phaseRow(operation_, phase_)) return;
+    const PhaseRow& r = row();
+    switch (r.onTimeout) {
+        case TimeoutRule::ToggleEcho:
+            if (++HandshakeAttempts >= r.tries) return failurePrompt();
             // Alternate between expecting an echo and not, unless the echo
             // was just seen.
             if (!sawEcho_) EchoAbsent = !EchoAbsent;
-            SendHandshake();
-        }
-    } else if (s == kStepEnd) {
-        EndTransfer(true);  // the radio's ACK of the end request is not required
-    } else if (info) {
-        if (s >= kStepIdentify && s <= kStepReading) infoFailurePrompt();
-    } else if (s == kStepIdentify) {
-        linkFailurePrompt();
-    } else if (s == kStepProtection) {
-        if (--ProtectionRetries > 0) {
-            SendProtectionRequest();
-        } else {
-            linkFailurePrompt();
-        }
-    } else if (s == kStepReading && LinkOperation == kLinkRead) {
-        blockTimeout(false);
-    } else if (s == kStepWriting && LinkOperation == kLinkWrite) {
-        blockTimeout(true);
+            return sendPhaseRequest();
+        case TimeoutRule::FailurePrompt:
+            return failurePrompt();
+        case TimeoutRule::Resend:
+            if (--ProtectionRetries > 0) return sendPhaseRequest();
+            return failurePrompt();
+        case TimeoutRule::ResendBlock:
+            return blockTimeout();
+        case TimeoutRule::Succeed:
+            return EndTransfer(TransferResult::Success);
     }
 }
 
-void TransferEngine::blockTimeout(bool writing) {
-    const long index = std::lround(double(CurrentAddress) / BlockSize);
-    if (index < 0 || index >= static_cast<long>(BlockRetries.size()) ||
-        BlockRetries[static_cast<size_t>(index)] <= 0) {
-        linkFailurePrompt();
-        return;
-    }
-    --BlockRetries[static_cast<size_t>(index)];
-    if (writing) {
-        SendWriteBlock();
-    } else {
-        SendBlockRequest();
-    }
+void TransferEngine::blockTimeout() {
+    if (blockIndex_ < 0 || blockIndex_ >= static_cast<int>(BlockRetries.size()) ||
+        BlockRetries[static_cast<size_t>(blockIndex_)] <= 0)
+        return failurePrompt();
+    --BlockRetries[static_cast<size_t>(blockIndex_)];
+    sendPhaseRequest();
 }
 
+void TransferEngine::failurePrompt() {
+    if (operation_ == TransferOperation::RadioInfo) return infoFailurePrompt();
+    linkFailurePrompt();
+}
+
+// OK starts again from the handshake and the first block; the block
+// counters keep what is left of them.
 void TransferEngine::linkFailurePrompt() {
-    TransferActive = false;
+    listening_ = Listening::Off;
     timer_.stop();
-    stopDraining();
     HandshakeAttempts = 0;
-    ProtectionRetries = 3;
-    const auto answer =
-        doc_.prompter->okCancel(doc_.prompt(txt::kLinkFailed, PromptIcon::Question));
-    if (answer != PromptAnswer::Ok) return AbortTransfer();
-    // Start again from the handshake and the first block.
-    CurrentAddress = -BlockSize;
+    ProtectionRetries = kProtectionTries;
+    const bool again = askOkCancel(txt::kLinkFailed);
+    if (!isBusy()) return;
+    if (!again) return AbortTransfer();
+    ++retriesUsed_;
+    blockIndex_ = -1;
     LastPercent = 0;
     host_.showProgress(0);
     SendHandshake();
 }
 
+// Retry starts again from the handshake; the handshake count is not reset,
+// so a further handshake time-out brings the prompt at once.
 void TransferEngine::infoFailurePrompt() {
-    TransferActive = false;
+    listening_ = Listening::Off;
     timer_.stop();
-    const auto answer =
-        doc_.prompter->retryCancel(doc_.prompt(txt::kLinkFailed, PromptIcon::Question));
-    if (answer != PromptAnswer::Retry) return AbortTransfer();
-    CurrentAddress = kInfoAddress - BlockSize;
+    const bool again = askRetryCancel(txt::kLinkFailed);
+    if (!isBusy()) return;
+    if (!again) return AbortTransfer();
+    ++retriesUsed_;
+    blockIndex_ = -1;
     SendHandshake();
 }
 
-// ---- end ----
+// ---- the end ----
+
+void TransferEngine::cancel() {
+    if (!isBusy()) return;
+    // A radio that answered a handshake waits in programming mode until it
+    // gets "END" (also while a restart's handshake is out); once "END" is
+    // out there is nothing more to tell it.
+    if (radioProgramming_ && port_.isOpen()) SendEnd();
+    EndTransfer(TransferResult::Cancelled);
+}
 
 void TransferEngine::AbortTransfer() {
     if (port_.isOpen()) SendEnd();  // its answer is not awaited
-    EndTransfer(false);
+    EndTransfer(TransferResult::Failed);
 }
 
-void TransferEngine::EndTransfer(bool success) {
-    const int16_t op = LinkOperation;
-    TransferActive = false;
+void TransferEngine::EndTransfer(TransferResult result) {
+    const TransferOperation op = operation_;
+    const bool readOrWrite = op == TransferOperation::Read || op == TransferOperation::Write;
+    listening_ = Listening::Off;
     timer_.stop();
-    stopDraining();
     if (port_.isOpen()) port_.close();
-    if (op == kLinkRead || op == kLinkWrite) host_.closeProgressWindow();
-    LinkOperation = kLinkNone;
-    ReadStep = WriteStep = kStepNone;
+    if (readOrWrite) host_.closeProgressWindow();
+    operation_ = TransferOperation::None;
+    phase_ = TransferPhase::Idle;
 
-    if (success) {
-        if (op == kLinkRead) {
-            readPending_ = true;
+    if (result == TransferResult::Success) {
+        if (op == TransferOperation::Read) {
+            readAwaitingUnpack_ = true;
             host_.closeChildWindows();
             host_.startReadOkTimer();
-        } else if (op == kLinkRadioInfo) {
+        } else if (op == TransferOperation::RadioInfo) {
             DecodeInfoImage(InfoImage, doc_.Info);
             host_.showRadioInfo();
         }
-        if (op == kLinkRead || op == kLinkWrite)
-            message(txt::kLinkFailed + op, PromptIcon::Information);
+        if (readOrWrite)
+            tell(op == TransferOperation::Read ? txt::kReadDone : txt::kWriteDone,
+                 PromptIcon::Information);
     }
-    host_.transferEnded(op, success);
+    host_.transferEnded(op, result);
 }
 
+// Rounded to the nearest percent of the transfer's range, halves to even;
+// the bar only moves forward.
 void TransferEngine::UpdateProgress() {
-    if (CurrentAddress < 0 || EndAddress <= 0) return;
-    // Rounded to the nearest percent, halves to even.
-    const long long scaled = static_cast<long long>(CurrentAddress) * 100;
-    long long percent = scaled / EndAddress;
-    const long long twiceRest = 2 * (scaled % EndAddress);
-    if (twiceRest > EndAddress || (twiceRest == EndAddress && percent % 2 == 1)) ++percent;
+    if (blockIndex_ < 0 || blocksTotal_ <= 0) return;
+    const long long range = static_cast<long long>(blocksTotal_) * kBlockSize - 1;
+    const long long scaled = static_cast<long long>(blockIndex_) * kBlockSize * 100;
+    long long percent = scaled / range;
+    const long long twiceRest = 2 * (scaled % range);
+    if (twiceRest > range || (twiceRest == range && percent % 2 == 1)) ++percent;
     if (percent <= LastPercent) return;
-    LastPercent = static_cast<int16_t>(percent);
+    LastPercent = static_cast<int>(percent);
     host_.showProgress(LastPercent);
-}
-
-// ---- trace ----
-
-void TransferEngine::traceFrame(const char* direction, std::span<const uint8_t> bytes,
-                                const std::vector<bool>& hidden) const {
-    std::string line = direction;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        line += ' ';
-        line += hidden[i] ? std::string("**") : frame::hex(bytes.subspan(i, 1));
-    }
-    trace_(line);
 }
 
 }  // namespace zq61

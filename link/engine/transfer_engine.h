@@ -2,11 +2,14 @@
 
 // The radio transfer engine: reads the radio's memory into the document,
 // writes the document into the radio, and reads the radio's information area.
+// It is a state machine over the phase tables of transfer_phases.h: the
+// operation and its phase say which request is out and which reply it waits
+// for; a reply of that kind moves the transfer on, a time-out applies the
+// phase's retry rule.
 //
 // Commands (called by the window program and the command line):
-//   ReadFromRadio()         after the channel grid committed its pending edit
-//   WriteToRadio()          100 ms after the editors committed their edits
-//   ReadRMGDataFromRadio()  radio information
+//   start(operation)        ReadFromRadio(), WriteToRadio() or ReadRMGDataFromRadio()
+//   cancel()                stops a running transfer at once
 //   FinishRead()            500 ms after a successful read (see TransferHost)
 // Events (called by the serial and timer adapters):
 //   OnBytesArrived(bytes)   the receive threshold was reached
@@ -20,9 +23,9 @@
 // changes the document only in FinishRead; a failed, cancelled or refused
 // read leaves it as it was. Guards beyond the bare protocol: an echo is
 // checked against the request (and an echo seen puts a wrong "no echo"
-// belief right), a write waits for the answers still owed to a request it
-// sent more than once, and a frame asked for again more than 50 times in a
-// row ends in the link failure prompt.
+// belief right), a write waits for the answers still owed to a block it sent
+// more than once, and a frame asked for again more than 50 times in a row
+// ends in the link failure prompt.
 //
 // EnteredPassword lives only here: it is never written to a file, and the
 // trace masks the password bytes of the radio's protection block.
@@ -30,47 +33,24 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "link/engine/link_interfaces.h"
 #include "link/engine/memory_map.h"
-#include "link/engine/password.h"
 #include "link/engine/radio_info.h"
+#include "link/engine/reply_matcher.h"
+#include "link/engine/transfer_phases.h"
+#include "link/engine/transfer_state.h"
+#include "link/engine/transfer_trace.h"
 #include "model/prompter.h"
 
 namespace zq61 {
 
 class Document;
 class ProgramVersions;
-
-enum LinkOperationKind : int16_t {
-    kLinkNone = 0,
-    kLinkRead = 1,
-    kLinkWrite = 2,
-    kLinkRadioInfo = 3
-};
-
-// Steps of ReadStep and WriteStep.
-enum TransferStep : int16_t {
-    kStepNone = 0,
-    kStepHandshake = 1,
-    kStepIdentify = 2,    // Read, Write
-    kStepProtection = 3,  // Read, Write; identify sent in RadioInfo
-    kStepWriting = 4,
-    kStepReading = 5,
-    kStepEnd = 69,
-};
-
-inline constexpr int kReplyTimeoutMs = 150;
-inline constexpr int kReadOkDelayMs = 500;
-// A frame the radio asks for again more often than this in a row ends in the
-// link failure prompt instead of being sent forever.
-inline constexpr int kMaxResendRequests = 50;
-// How many reply times a write waits for the answers still owed to a request
-// that went out more than once.
-inline constexpr int kDrainRounds = 3;
 
 class TransferEngine {
   public:
@@ -82,9 +62,16 @@ class TransferEngine {
     TransferEngine& operator=(const TransferEngine&) = delete;
 
     // ---- commands ----
+    void start(TransferOperation operation);
     void ReadFromRadio();
     void WriteToRadio();
     void ReadRMGDataFromRadio();
+    // Stops the running transfer: "END" goes to a radio that answered the
+    // handshake and has not been sent it yet, the port closes, no prompt is
+    // shown, the document stays as it is and the host hears Cancelled. Does
+    // nothing when no transfer runs (a read that ended keeps its image for
+    // FinishRead).
+    void cancel();
     // Unpacks the image of the last successful read into the working copy;
     // does nothing when there is none.
     void FinishRead();
@@ -93,43 +80,43 @@ class TransferEngine {
     void OnBytesArrived(std::span<const uint8_t> bytes);
     void OnReplyTimeout();
 
-    bool isBusy() const { return LinkOperation != kLinkNone; }
-    // Frames in hexadecimal, one line per frame ("TX ..." / "RX ..."), with
-    // the password bytes of the protection block masked.
-    void setTrace(std::function<void(const std::string&)> trace) { trace_ = std::move(trace); }
+    bool isBusy() const { return operation_ != TransferOperation::None; }
+    TransferSnapshot snapshot() const;
+    void setTrace(TransferTrace::Sink sink) { trace_.setSink(std::move(sink)); }
 
-    // ---- transfer state ----
-    int16_t LinkOperation = kLinkNone;
-    int16_t ReadStep = kStepNone;
-    int16_t WriteStep = kStepNone;
-    bool TransferActive = false;
-    bool EchoAbsent = false;  // kept across transfers
-    int16_t EchoLength = 0;
-    int16_t HandshakeAttempts = 0;
-    int16_t ProtectionRetries = 3;
-    std::vector<int16_t> BlockRetries;
-    int32_t CurrentAddress = 0;
-    int32_t BlockSize = 16;
-    int32_t EndAddress = 0;
-    int16_t LastPercent = 0;
-    int RThreshold = 0;  // the receive threshold the port was given last
-    MemoryBytes MemoryImage{};
-    InfoBytes InfoImage{};
-    std::string RadioModel;
-    uint8_t RadioBandMode = 0;
-    std::string RadioVersion;
-    int CtcssDcsAvailable = 0;
-    std::string EnteredPassword;  // kept for the program's lifetime, never stored
-    // 0A answers in a row to the current write frame.
-    int ResendRequests = 0;
-
-    bool OpenRadioPort();
-    void ClearMemoryImage();
+    // What outlives a transfer: the cable's echo belief, the password the
+    // user entered, the images of the last transfer.
+    bool echoAbsent() const { return EchoAbsent; }
+    void setEchoAbsent(bool absent) { EchoAbsent = absent; }
+    const std::string& enteredPassword() const { return EnteredPassword; }
+    void setEnteredPassword(std::string password) { EnteredPassword = std::move(password); }
+    const MemoryBytes& memoryImage() const { return MemoryImage; }
+    const InfoBytes& infoImage() const { return InfoImage; }
 
   private:
+    // Whether received bytes are taken, and as what.
+    enum class Listening {
+        Off,          // no transfer, or a prompt is up: bytes are dropped
+        Reply,        // the answer to the request just sent
+        LateAnswers,  // answers still owed to a block sent more than once
+    };
+    // What the identity check decided.
+    enum class Identity { Accepted, Refused, OtherProgramStarted };
+
+    // ---- starting and ending ----
+    bool begin(TransferOperation operation);
+    bool OpenRadioPort();
+    void ClearMemoryImage();
     void beginTransfer();
     void finishPendingRead();
-    void send(const std::vector<uint8_t>& frame, int replyLength);
+    void EndTransfer(TransferResult result);
+    void AbortTransfer();
+
+    // ---- requests ----
+    const PhaseRow& row() const;
+    void enterPhase(TransferPhase phase);
+    void sendPhaseRequest();
+    void send(const std::vector<uint8_t>& frame);
     void SendHandshake();
     void SendIdentify();
     void SendProtectionRequest();
@@ -138,34 +125,34 @@ class TransferEngine {
     void SendWriteBlock();
     void SendNextWriteBlock();
     void SendEnd();
-    void goToEndStep();
-    void AdvanceTransfer();
-    void EndTransfer(bool success);
-    void AbortTransfer();
-    void UpdateProgress();
-    int16_t& step();
+    int CurrentAddress() const;
 
-    bool classify(std::span<const uint8_t> reply);
-    bool isEchoOfRequest(std::span<const uint8_t> bytes) const;
-    void checkPassword(const std::array<uint8_t, 16>& block);
-    void storeBlock(std::span<const uint8_t> data);
-    void accept(std::function<void()> next);
+    // ---- replies and time-outs ----
+    void onReply(const Reply& reply);
+    void replyTaken();
     void finishDraining();
-    void stopDraining();
-    bool identityCheck();
+    void AdvanceTransfer();
+    Identity identityCheck();
+    void checkPassword(std::span<const uint8_t> block);
+    void storeBlock(std::span<const uint8_t> data);
+    void onResendRequest();
+    void blockTimeout();
+    void failurePrompt();
     void linkFailurePrompt();
     void infoFailurePrompt();
-    void blockTimeout(bool writing);
+    void UpdateProgress();
 
+    // ---- prompts: every message and question of a transfer goes here ----
+    void tell(int textId, PromptIcon icon);
+    void tell(FixedText kind, PromptIcon icon, const std::string& extra = {});
+    void tell(const Prompt& prompt);
+    bool askOkCancel(int textId);
+    bool askRetryCancel(int textId);
+    bool askYesNo(const Prompt& question);
+    std::optional<std::string> askPassword();
     // Runs a modal question or message with replies shut out.
     template <typename F>
     auto withRepliesPaused(F&& ask);
-
-    // `hidden` marks the bytes shown as "**" (the radio's password).
-    void traceFrame(const char* direction, std::span<const uint8_t> bytes,
-                    const std::vector<bool>& hidden) const;
-    void message(int textId, PromptIcon icon) const;
-    void message(FixedText kind, PromptIcon icon) const;
     std::string text(int id) const;
 
     Document& doc_;
@@ -173,21 +160,47 @@ class TransferEngine {
     ReplyTimer& timer_;
     TransferHost& host_;
     const ProgramVersions& versions_;
-    std::function<void(const std::string&)> trace_;
+    TransferTrace trace_;
 
-    // The current request, how often it went out in a row and how many
-    // answers came; see accept().
+    // ---- the state machine ----
+    TransferOperation operation_ = TransferOperation::None;
+    TransferPhase phase_ = TransferPhase::Idle;
+    Listening listening_ = Listening::Off;
+    // A read ended with success and its image waits for FinishRead.
+    bool readAwaitingUnpack_ = false;
+    // The radio answered a handshake and has not been sent "END" since: it
+    // stays in programming mode until it is.
+    bool radioProgramming_ = false;
+
+    // ---- counters of the running transfer ----
+    int blockIndex_ = -1;
+    int blocksTotal_ = 0;
+    int HandshakeAttempts = 0;
+    int ProtectionRetries = kProtectionTries;
+    std::vector<int> BlockRetries;  // re-sends left per block
+    int ResendRequests = 0;         // 0A answers in a row to the current write frame
+    int LastPercent = 0;
+    int retriesUsed_ = 0;
+    int requestsSent_ = 0;
+
+    // ---- the request out: how often it went out in a row, answers so far ----
     std::vector<uint8_t> lastRequest_;
-    int replyLength_ = 0;
+    int EchoLength = 0;
+    int RThreshold = 0;  // the receive threshold the port was given last
     int sends_ = 0;
     int answers_ = 0;
-    bool draining_ = false;
     int drainRounds_ = 0;
-    std::function<void()> afterDraining_;
     bool sawEcho_ = false;  // the last request came back as an echo
-    bool quitAfterAbort_ = false;
-    bool readPending_ = false;
-    PasswordMask receivedMask_;  // over every byte received, for the trace
+
+    // ---- what the radio said and what outlives a transfer ----
+    std::string RadioModel;
+    uint8_t RadioBandMode = 0;
+    std::string RadioVersion;
+    bool CtcssDcsAvailable = false;
+    bool EchoAbsent = false;
+    std::string EnteredPassword;  // kept for the program's lifetime, never stored
+    MemoryBytes MemoryImage{};
+    InfoBytes InfoImage{};
 };
 
 }  // namespace zq61

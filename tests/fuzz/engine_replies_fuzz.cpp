@@ -2,7 +2,7 @@
 // a read, write or radio-information transfer. A virtual radio answers the
 // first requests soundly, so that the transfer gets anywhere from the
 // handshake to the last block; then the input decides: sound answers, bytes
-// of its own, time-outs, and the answers to the prompts. The engine must not
+// of its own, time-outs, cancels, and the answers to the prompts. The engine must not
 // crash, must write only to an open port, and must end once the radio stays
 // silent and the prompts are cancelled; it must never wait without its timer.
 
@@ -135,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (in.bit()) settings.password = "ab";
     settings.replyDelayMs = 0;
     Rig rig(settings);
-    rig.engine.EchoAbsent = in.bit();
+    rig.engine.setEchoAbsent(in.bit());
     rig.prompter.defaultAnswer = in.bit() ? PromptAnswer::Ok : PromptAnswer::Cancel;
     const uint8_t entered = in.byte() % 3;  // the password dialog: cancelled, right, wrong
     if (entered > 0) rig.prompter.passwords.push_back(entered == 1 ? "ab" : "AB");
@@ -164,8 +164,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             rig.timeout();
         } else if (event < 96) {
             rig.deliverAnswer();
-        } else if (event < 100) {
+        } else if (event < 99) {
             rig.engine.FinishRead();
+        } else if (event == 99) {
+            // Stopped from outside: at once, with the port closed.
+            rig.engine.cancel();
+            if (rig.engine.isBusy() || rig.isOpen()) __builtin_trap();
         } else {
             rig.deliver(in.bytes(event % 48));
         }

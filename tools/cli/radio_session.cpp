@@ -5,28 +5,10 @@
 #include <QTimer>
 
 #include <iostream>
-#include <numeric>
-#include <tuple>
 
 #include "link/qt/port_names.h"
 
 namespace zq61::cli {
-
-namespace {
-
-// Everything a transfer changes as it moves: a reply taken, a request sent
-// again, a time-out acted on.
-auto progressMark(const TransferEngine& e) {
-    return std::make_tuple(e.LinkOperation, e.ReadStep, e.WriteStep, e.CurrentAddress,
-                           e.HandshakeAttempts, e.ProtectionRetries,
-                           std::accumulate(e.BlockRetries.begin(), e.BlockRetries.end(), 0),
-                           e.ResendRequests, e.TransferActive, e.EchoAbsent);
-}
-
-constexpr int kRequestsPerAttempt = 4 + 1 + 3 + 464 + 1;  // handshakes .. end
-constexpr int kBlockResends = 464 * 3;
-
-}  // namespace
 
 void addRadioOptions(CLI::App* sub, RadioOptions& options, bool withPassword) {
     sub->add_option("--port", options.port,
@@ -41,9 +23,9 @@ void addRadioOptions(CLI::App* sub, RadioOptions& options, bool withPassword) {
     sub->add_flag("--trace", options.trace, "Print every frame in hex on stderr");
 }
 
-int transferLimitMs(int retries) {
-    const int replyTimes = (retries + 1) * kRequestsPerAttempt + kBlockResends;
-    return replyTimes * kReplyTimeoutMs * (1 + kDrainRounds) + 10'000;
+int transferLimitMs(TransferOperation operation, int retries) {
+    constexpr int kMarginMs = 10'000;
+    return worstCaseDurationMs(operation, retries) + kMarginMs;
 }
 
 RadioSession::RadioSession(Context& context, Document& doc, TransferPrompter& prompter,
@@ -62,58 +44,60 @@ RadioSession::RadioSession(Context& context, Document& doc, TransferPrompter& pr
         engine_.setTrace([](const std::string& line) { std::cerr << line << std::endl; });
 }
 
-void RadioSession::transferEnded(int, bool success) {
+void RadioSession::transferEnded(TransferOperation, TransferResult result) {
     ended_ = true;
-    success_ = success;
+    result_ = result;
     if (onEnded_) onEnded_();
 }
 
-bool RadioSession::run(const std::function<void(TransferEngine&)>& start) {
+bool RadioSession::run(TransferOperation operation) {
     QEventLoop loop;
     onEnded_ = [&loop] { loop.quit(); };
-    ended_ = success_ = false;
-    start(engine_);
-    bool stopped = false;
+    ended_ = false;
+    result_ = TransferResult::Failed;
+    engine_.start(operation);
     if (!ended_ && engine_.isBusy()) {
         QElapsedTimer running;
         running.start();
         QElapsedTimer still;
         still.start();
-        auto mark = progressMark(engine_);
-        const int limitMs = transferLimitMs(options_.retries);
+        // Every request sent, phase entered or block reached changes the
+        // snapshot: one that stays the same for long is a stuck transfer.
+        TransferSnapshot mark = engine_.snapshot();
+        const int limitMs = transferLimitMs(operation, options_.retries);
         QTimer watchdog;
         watchdog.setInterval(250);
         QObject::connect(&watchdog, &QTimer::timeout, [&] {
-            const auto now = progressMark(engine_);
+            const TransferSnapshot now = engine_.snapshot();
             if (now != mark) {
                 mark = now;
                 still.restart();
             }
             if (still.elapsed() >= kStallLimitMs) {
-                std::cerr << "The transfer stopped moving: nothing happened for "
-                          << kStallLimitMs / 1000 << " s." << std::endl;
+                std::cerr << "The transfer stopped moving in its " << phaseName(now.phase)
+                          << " phase: nothing happened for " << kStallLimitMs / 1000 << " s."
+                          << std::endl;
             } else if (running.elapsed() >= limitMs) {
                 std::cerr << "The transfer took longer than " << limitMs / 1000
-                          << " s, the most it can take." << std::endl;
+                          << " s, the most it can take (" << phaseName(now.phase) << " phase, "
+                          << now.percent << "%)." << std::endl;
             } else {
                 return;
             }
-            stopped = true;
+            watchdog.stop();
+            engine_.cancel();  // ends the transfer: transferEnded quits the loop
             loop.quit();
         });
         watchdog.start();
-        loop.exec();
+        if (!ended_) loop.exec();
     }
     onEnded_ = nullptr;
-    if (stopped) {
-        port_.close();
-        return false;
-    }
-    if (!success_ && !port_.errorText().isEmpty())
+    const bool success = ended_ && result_ == TransferResult::Success;
+    if (!success && result_ != TransferResult::Cancelled && !port_.errorText().isEmpty())
         prompter_.message(Prompt::ofFixed(FixedText::SystemReason, PromptIcon::Error,
                                           "Serial port " + port_.portName().toStdString() + ": " +
                                               port_.errorText().toStdString()));
-    return ended_ && success_ && !terminated_;
+    return success && !terminated_;
 }
 
 }  // namespace zq61::cli

@@ -30,10 +30,9 @@ void addRadioOptions(CLI::App* sub, RadioOptions& options, bool withPassword);
 // typing error rather than patience.
 inline constexpr int kMaxRetries = 100;
 
-// The longest a transfer may take with `retries` restarts: every request is
-// answered or given up within a reply time (a write waits up to three more
-// for late answers), the block re-sends are shared by all attempts.
-int transferLimitMs(int retries);
+// The longest the command waits for a transfer with `retries` restarts: the
+// engine's worst case and a margin for a slow machine.
+int transferLimitMs(TransferOperation operation, int retries);
 // A transfer that changes nothing of its state for this long is stuck.
 inline constexpr int kStallLimitMs = 5000;
 
@@ -45,9 +44,10 @@ class RadioSession : public TransferHost {
 
     TransferEngine& engine() { return engine_; }
 
-    // Starts a transfer with `start` (one of the engine's commands) and runs
-    // the event loop until it ends. True when it ended with success.
-    bool run(const std::function<void(TransferEngine&)>& start);
+    // Starts a transfer and runs the event loop until it ends, or until the
+    // watchdog finds it stuck or too long and cancels it. True when it ended
+    // with success.
+    bool run(TransferOperation operation);
 
     bool readDocumentShown() const { return readDocumentShown_; }
     bool radioInfoShown() const { return radioInfoShown_; }
@@ -57,7 +57,7 @@ class RadioSession : public TransferHost {
     void showReadDocument() override { readDocumentShown_ = true; }
     void showRadioInfo() override { radioInfoShown_ = true; }
     void terminateProgram() override { terminated_ = true; }
-    void transferEnded(int linkOperation, bool success) override;
+    void transferEnded(TransferOperation operation, TransferResult result) override;
 
   private:
     Context& context_;
@@ -68,7 +68,7 @@ class RadioSession : public TransferHost {
     TransferEngine engine_;
     std::function<void()> onEnded_;
     bool ended_ = false;
-    bool success_ = false;
+    TransferResult result_ = TransferResult::Failed;
     bool readDocumentShown_ = false;
     bool radioInfoShown_ = false;
     bool terminated_ = false;

@@ -62,6 +62,9 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
 
     // What the engine did.
     std::vector<frame::Bytes> sent;
+    std::vector<int64_t> sentAt;                // when each frame was sent
+    std::vector<TransferSnapshot> stateAtSend;  // the engine's snapshot as it sent it
+    std::vector<int64_t> endedAt;
     std::vector<int> progress;
     int progressWindows = 0;
     int progressCloses = 0;
@@ -69,7 +72,7 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
     int readDocumentsShown = 0;
     int infoWindowsShown = 0;
     int terminations = 0;
-    std::vector<std::pair<int, bool>> ended;
+    std::vector<std::pair<TransferOperation, TransferResult>> ended;
 
     bool run(int maxEvents = 200000) {
         for (int i = 0; i < maxEvents; ++i) {
@@ -97,6 +100,17 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
         return false;
     }
 
+    // Handles events one at a time until `done` holds; false when the
+    // events ran out first.
+    template <typename Done>
+    bool runUntil(Done done, int maxEvents = 200000) {
+        for (int i = 0; i < maxEvents; ++i) {
+            if (done()) return true;
+            if (run(1)) return done();
+        }
+        return false;
+    }
+
     // Frames sent that start with `head` (e.g. the read requests of one address).
     int countSent(const frame::Bytes& head) const {
         int n = 0;
@@ -120,6 +134,8 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
     void clearBuffers() override { buffer_.clear(); }
     void write(std::span<const uint8_t> bytes) override {
         sent.emplace_back(bytes.begin(), bytes.end());
+        sentAt.push_back(now);
+        stateAtSend.push_back(engine.snapshot());
         for (sim::Chunk& c : radio.receive(bytes, now)) {
             if (tamper) tamper(c);
             if (!c.bytes.empty()) inflight_.emplace(c.atMs, std::move(c.bytes));
@@ -132,7 +148,7 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
     void stop() override { timerAt_.reset(); }
 
     // TransferHost
-    void openProgressWindow(int) override { ++progressWindows; }
+    void openProgressWindow(TransferOperation) override { ++progressWindows; }
     void showProgress(int percent) override { progress.push_back(percent); }
     void closeProgressWindow() override { ++progressCloses; }
     void closeChildWindows() override { ++childWindowCloses; }
@@ -140,7 +156,10 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
     void showReadDocument() override { ++readDocumentsShown; }
     void showRadioInfo() override { ++infoWindowsShown; }
     void terminateProgram() override { ++terminations; }
-    void transferEnded(int op, bool success) override { ended.emplace_back(op, success); }
+    void transferEnded(TransferOperation op, TransferResult result) override {
+        ended.emplace_back(op, result);
+        endedAt.push_back(now);
+    }
 
   private:
     void deliver(const std::vector<uint8_t>& bytes) {

@@ -37,18 +37,19 @@ void fillRadio(sim::VirtualRadio& radio, uint32_t seed) {
         b = static_cast<uint8_t>(rng());
 }
 
-bool endedWith(const RadioBench& b, int op, bool success) {
-    return b.ended.size() == 1 && b.ended[0] == std::make_pair(op, success);
+bool endedWith(const RadioBench& b, TransferOperation op, bool success) {
+    const TransferResult result = success ? TransferResult::Success : TransferResult::Failed;
+    return b.ended.size() == 1 && b.ended[0] == std::make_pair(op, result);
 }
 
 // ---- frames ----
 
 TEST(TransferFrames, ReadTransferSendsThePinnedRequests) {
     RadioBench b;
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     b.engine.ReadFromRadio();
     ASSERT_TRUE(b.run());
-    ASSERT_TRUE(endedWith(b, kLinkRead, true));
+    ASSERT_TRUE(endedWith(b, TransferOperation::Read, true));
     ASSERT_EQ(b.sent.size(), 3u + 464u + 1u);
     EXPECT_EQ(b.sent[0], kHandshake);
     EXPECT_EQ(b.sent[1], Bytes{0x02});
@@ -61,7 +62,7 @@ TEST(TransferFrames, ReadTransferSendsThePinnedRequests) {
 
 TEST(TransferFrames, WriteFrameCarriesItsSumAndAck) {
     RadioBench b;
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     ChannelRecord& r = b.doc.WorkChannels[0];
     r.ChNo = 1;
     r.Frequency = "02801500";
@@ -69,7 +70,7 @@ TEST(TransferFrames, WriteFrameCarriesItsSumAndAck) {
     b.doc.WorkData.ChannelCount = 1;
     b.engine.WriteToRadio();
     ASSERT_TRUE(b.run());
-    ASSERT_TRUE(endedWith(b, kLinkWrite, true));
+    ASSERT_TRUE(endedWith(b, TransferOperation::Write, true));
     Bytes first = {0x57, 0x00, 0x00, 0x10, 0x50, 0x01, 0x28, 0x64};
     first.resize(20, 0x00);
     first.push_back(0xED);  // 10 + 50 + 01 + 28 + 64
@@ -77,7 +78,7 @@ TEST(TransferFrames, WriteFrameCarriesItsSumAndAck) {
     EXPECT_EQ(b.sent[3], first);
     EXPECT_EQ(b.countSent(kWriteHead), 464);
     EXPECT_TRUE(b.lastSentWas(kEnd));
-    EXPECT_EQ(b.radio.memory(), b.engine.MemoryImage);
+    EXPECT_EQ(b.radio.memory(), b.engine.memoryImage());
 }
 
 // ---- cables ----
@@ -87,19 +88,19 @@ TEST(TransferCable, EchoingCableWorksAtTheFirstHandshake) {
     fillRadio(b.radio, 1);
     b.engine.ReadFromRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkRead, true));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Read, true));
     EXPECT_EQ(b.countSent(kHandshake), 1);
-    EXPECT_FALSE(b.engine.EchoAbsent);
-    EXPECT_EQ(b.engine.MemoryImage, b.radio.memory());
+    EXPECT_FALSE(b.engine.echoAbsent());
+    EXPECT_EQ(b.engine.memoryImage(), b.radio.memory());
 }
 
 TEST(TransferCable, SilentCableIsFoundAtTheSecondHandshakeAndKept) {
     RadioBench b;  // the cable does not echo
     b.engine.ReadFromRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkRead, true));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Read, true));
     EXPECT_EQ(b.countSent(kHandshake), 2);
-    EXPECT_TRUE(b.engine.EchoAbsent);
+    EXPECT_TRUE(b.engine.echoAbsent());
 
     b.engine.ReadRMGDataFromRadio();
     ASSERT_TRUE(b.run());
@@ -110,32 +111,32 @@ TEST(TransferCable, SilentCableIsFoundAtTheSecondHandshakeAndKept) {
 // the echo itself puts that right, before the identify could fail on it.
 TEST(TransferCable, EchoSeenCorrectsAWrongNoEchoBelief) {
     RadioBench b(radioWith([](sim::RadioSettings& s) { s.echo = true; }));
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     b.engine.ReadFromRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkRead, true));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Read, true));
     EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{"T9004", "T9009"}));
-    EXPECT_FALSE(b.engine.EchoAbsent);
-    EXPECT_EQ(b.engine.MemoryImage, b.radio.memory());
+    EXPECT_FALSE(b.engine.echoAbsent());
+    EXPECT_EQ(b.engine.memoryImage(), b.radio.memory());
 }
 
 TEST(TransferCable, ReplyLongerThanTheThresholdIsCut) {
     RadioBench b;
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     fillRadio(b.radio, 2);
     b.tamper = [](sim::Chunk& c) { c.bytes.insert(c.bytes.end(), {0x06, 0x57, 0x0A}); };
     b.engine.ReadFromRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkRead, true));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Read, true));
     EXPECT_EQ(b.sent.size(), 468u);  // nothing was asked twice
-    EXPECT_EQ(b.engine.MemoryImage, b.radio.memory());
+    EXPECT_EQ(b.engine.memoryImage(), b.radio.memory());
 }
 
 // ---- a whole read and write ----
 
 TEST(TransferRead, SuccessfulReadReplacesTheDocument) {
     RadioBench b(radioWith([](sim::RadioSettings& s) { s.bandMode = 1; }));
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     std::mt19937 rng(3);
     test::fillRandomDocument(b.doc, rng);
     PackDocument(b.doc, b.radio.memory());
@@ -146,7 +147,7 @@ TEST(TransferRead, SuccessfulReadReplacesTheDocument) {
 
     b.engine.ReadFromRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkRead, true));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Read, true));
     EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{"T9004", "T9009"}));
     EXPECT_EQ(b.progressWindows, 1);
     EXPECT_EQ(b.progressCloses, 1);
@@ -165,7 +166,7 @@ TEST(TransferRead, SuccessfulReadReplacesTheDocument) {
 
 TEST(TransferRead, ReadIsUnpackedBeforeTheNextTransferUsesTheImage) {
     RadioBench b(radioWith([](sim::RadioSettings& s) { s.bandMode = 1; }));
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     b.radio.memory()[0x1900] = 0x01;  // channel 1 in use
     b.radio.memory()[0x0002] = 0x29;
     b.engine.ReadFromRadio();
@@ -197,15 +198,15 @@ TEST(TransferRead, CancelledOrImpossibleReadSendsNothing) {
 
 TEST(TransferWrite, UnansweredEndStillSucceeds) {
     RadioBench b;
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     b.tamper = [&](sim::Chunk& c) {
         if (b.lastSentWas(kEnd)) c.bytes.clear();
     };
     b.engine.WriteToRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkWrite, true));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Write, true));
     EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{"T9005", "T9010"}));
-    EXPECT_EQ(b.radio.memory(), b.engine.MemoryImage);
+    EXPECT_EQ(b.radio.memory(), b.engine.memoryImage());
 }
 
 TEST(TransferWrite, FrequencyThatCannotBePackedIsRefusedBeforeAnythingIsSent) {
@@ -239,10 +240,10 @@ class PasswordTest : public ::testing::TestWithParam<PasswordCase> {};
 TEST_P(PasswordTest, ReadPassesOrFails) {
     const PasswordCase& c = GetParam();
     RadioBench b;
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     std::copy(c.radioBytes.begin(), c.radioBytes.end(), b.radio.info().begin() + 0x1C);
     fillRadio(b.radio, 4);
-    b.engine.EnteredPassword = c.enteredBefore;
+    b.engine.setEnteredPassword(c.enteredBefore);
     if (c.dialogAnswer) b.prompter.passwords.push_back(c.dialogAnswer);
     std::vector<std::string> trace;
     b.engine.setTrace([&](const std::string& line) { trace.push_back(line); });
@@ -255,7 +256,7 @@ TEST_P(PasswordTest, ReadPassesOrFails) {
     for (const auto& p : b.prompter.shown)
         dialog |= p.kind == "password";
     EXPECT_EQ(dialog, c.dialogShown);
-    EXPECT_TRUE(endedWith(b, kLinkRead, c.passes));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Read, c.passes));
     EXPECT_EQ(b.prompter.showedText("PassWord Failure!"), !c.passes);
     EXPECT_TRUE(b.lastSentWas(kEnd));
     if (!c.passes) {
@@ -314,11 +315,11 @@ TEST(PasswordTrace, ProtectionBlockInPiecesIsMasked) {
 
 TEST(TransferIdentity, WriteToARadioOfAnotherBandIsRefused) {
     RadioBench b(radioWith([](sim::RadioSettings& s) { s.bandMode = 0; }));
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     b.doc.BandMode = 1;
     b.engine.WriteToRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkWrite, false));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Write, false));
     EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{"T9005", "T9030"}));
     EXPECT_EQ(b.countSent(kWriteHead), 0);
     EXPECT_TRUE(b.lastSentWas(kEnd));
@@ -327,10 +328,10 @@ TEST(TransferIdentity, WriteToARadioOfAnotherBandIsRefused) {
 
 TEST(TransferIdentity, RadioOfAnotherModelIsNamed) {
     RadioBench b(radioWith([](sim::RadioSettings& s) { s.model = "ZQ-99"; }));
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     b.engine.ReadFromRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkRead, false));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Read, false));
     EXPECT_EQ(b.prompter.texts().back(), "T9012\r\nPC is ZQ-61\r\nRadio is ZQ-99");
     EXPECT_EQ(b.readDocumentsShown, 0);
 }
@@ -339,11 +340,11 @@ TEST(TransferIdentity, FirmwareOfAnotherVersionOffersThatProgram) {
     for (const bool yes : {false, true}) {
         RadioBench b(radioWith([](sim::RadioSettings& s) { s.firmware = "V200"; }),
                      test::tableOf({{"V100", "V100"}, {"V200", "V200"}}));
-        b.engine.EchoAbsent = true;
+        b.engine.setEchoAbsent(true);
         b.prompter.answers = {PromptAnswer::Ok, yes ? PromptAnswer::Yes : PromptAnswer::No};
         b.engine.ReadFromRadio();
         ASSERT_TRUE(b.run());
-        EXPECT_TRUE(endedWith(b, kLinkRead, false));
+        EXPECT_TRUE(endedWith(b, TransferOperation::Read, false));
         ASSERT_EQ(b.prompter.shown.size(), 2u);
         EXPECT_EQ(b.prompter.shown[1].kind, "yesNo");
         EXPECT_EQ(b.prompter.shown[1].text, "T9062\r\nT9060 V2.00\r\nT9061 V1.00");
@@ -355,11 +356,11 @@ TEST(TransferIdentity, FirmwareOfAnotherVersionOffersThatProgram) {
 
 TEST(TransferIdentity, RadioInAnUnknownBandModeIsNotRead) {
     RadioBench b(radioWith([](sim::RadioSettings& s) { s.bandMode = 5; }));
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     const ChannelArray before = b.doc.WorkChannels;
     b.engine.ReadFromRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkRead, false));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Read, false));
     EXPECT_EQ(b.prompter.texts().back(), "Country Mode Error!");
     EXPECT_EQ(b.doc.BandMode, 2);
     EXPECT_EQ(b.doc.WorkChannels, before);
@@ -367,10 +368,10 @@ TEST(TransferIdentity, RadioInAnUnknownBandModeIsNotRead) {
 
 TEST(TransferIdentity, RadioWithoutTonesIsWarnedOnceThenWritten) {
     RadioBench b(radioWith([](sim::RadioSettings& s) { s.ctcssDcs = false; }));
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     b.engine.WriteToRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkWrite, true));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Write, true));
     EXPECT_EQ(
         b.prompter.texts(),
         (std::vector<std::string>{
@@ -384,7 +385,7 @@ TEST(TransferIdentity, RadioWithoutTonesIsWarnedOnceThenWritten) {
 TEST(TransferFaults, DamagedBlockIsAskedForAgainAfterTheTimeOut) {
     for (const bool badSum : {true, false}) {
         RadioBench b;
-        b.engine.EchoAbsent = true;
+        b.engine.setEchoAbsent(true);
         fillRadio(b.radio, 5);
         int damaged = 0;
         b.tamper = [&](sim::Chunk& c) {
@@ -399,15 +400,15 @@ TEST(TransferFaults, DamagedBlockIsAskedForAgainAfterTheTimeOut) {
         };
         b.engine.ReadFromRadio();
         ASSERT_TRUE(b.run());
-        EXPECT_TRUE(endedWith(b, kLinkRead, true));
+        EXPECT_TRUE(endedWith(b, TransferOperation::Read, true));
         EXPECT_EQ(b.countSent(readRequest(0x0030)), 2);
-        EXPECT_EQ(b.engine.MemoryImage, b.radio.memory());
+        EXPECT_EQ(b.engine.memoryImage(), b.radio.memory());
     }
 }
 
 TEST(TransferFaults, FourthTimeOutOnABlockBringsThePrompt) {
     RadioBench b;
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     b.prompter.answers = {PromptAnswer::Ok, PromptAnswer::Cancel};
     const ChannelArray before = b.doc.WorkChannels;
     b.tamper = [](sim::Chunk& c) {
@@ -418,7 +419,7 @@ TEST(TransferFaults, FourthTimeOutOnABlockBringsThePrompt) {
     EXPECT_EQ(b.countSent(readRequest(0x0100)), 4);
     EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{"T9004", "T9008"}));
     EXPECT_EQ(b.prompter.shown[1].kind, "okCancel");
-    EXPECT_TRUE(endedWith(b, kLinkRead, false));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Read, false));
     EXPECT_TRUE(b.lastSentWas(kEnd));
     EXPECT_EQ(b.progressCloses, 1);
     EXPECT_EQ(b.doc.WorkChannels, before);
@@ -427,7 +428,7 @@ TEST(TransferFaults, FourthTimeOutOnABlockBringsThePrompt) {
 
 TEST(TransferFaults, OkAtThePromptStartsAgainFromTheFirstBlock) {
     RadioBench b;
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     fillRadio(b.radio, 6);
     int lost = 0;
     b.tamper = [&](sim::Chunk& c) {
@@ -438,7 +439,7 @@ TEST(TransferFaults, OkAtThePromptStartsAgainFromTheFirstBlock) {
     };
     b.engine.ReadFromRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkRead, true));
+    EXPECT_TRUE(endedWith(b, TransferOperation::Read, true));
     EXPECT_EQ(b.countSent(kHandshake), 2);
     EXPECT_EQ(b.countSent(readRequest(0x0000)), 2);
     // The bar went back to 0 and climbed again.
@@ -446,28 +447,28 @@ TEST(TransferFaults, OkAtThePromptStartsAgainFromTheFirstBlock) {
     ASSERT_NE(restart, b.progress.end());
     EXPECT_LT(*(restart - 1), 10);
     EXPECT_EQ(b.progress.back(), 100);
-    EXPECT_EQ(b.engine.MemoryImage, b.radio.memory());
+    EXPECT_EQ(b.engine.memoryImage(), b.radio.memory());
 }
 
 TEST(TransferFaults, RadioAskingAgainGetsTheSameFrameButNotForever) {
     RadioBench some;
-    some.engine.EchoAbsent = true;
+    some.engine.setEchoAbsent(true);
     some.radio.refuseWrites(0x0040, 3);
     some.engine.WriteToRadio();
     ASSERT_TRUE(some.run());
-    EXPECT_TRUE(endedWith(some, kLinkWrite, true));
+    EXPECT_TRUE(endedWith(some, TransferOperation::Write, true));
     EXPECT_EQ(some.countSent({0x57, 0x00, 0x40}), 4);
-    EXPECT_EQ(some.radio.memory(), some.engine.MemoryImage);
+    EXPECT_EQ(some.radio.memory(), some.engine.memoryImage());
 
     RadioBench endless;
-    endless.engine.EchoAbsent = true;
+    endless.engine.setEchoAbsent(true);
     endless.radio.refuseWrites(0x0040, 1000);
     endless.prompter.answers = {PromptAnswer::Ok, PromptAnswer::Cancel};
     endless.engine.WriteToRadio();
     ASSERT_TRUE(endless.run());
     EXPECT_EQ(endless.countSent({0x57, 0x00, 0x40}), 1 + kMaxResendRequests);
     EXPECT_EQ(endless.prompter.texts().back(), "T9008");
-    EXPECT_TRUE(endedWith(endless, kLinkWrite, false));
+    EXPECT_TRUE(endedWith(endless, TransferOperation::Write, false));
 }
 
 // An ACK that comes after the time-out is not taken for the next frame's:
@@ -475,7 +476,7 @@ TEST(TransferFaults, RadioAskingAgainGetsTheSameFrameButNotForever) {
 // frame after it, and the next frame would never be written.
 TEST(TransferFaults, LateAckIsNotTakenForTheNextFrame) {
     RadioBench b;
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     std::mt19937 rng(7);
     test::fillRandomDocument(b.doc, rng);
     b.radio.refuseWrites(0x0110, 1);
@@ -492,15 +493,15 @@ TEST(TransferFaults, LateAckIsNotTakenForTheNextFrame) {
     };
     b.engine.WriteToRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkWrite, true));
-    EXPECT_EQ(b.radio.memory(), b.engine.MemoryImage);
+    EXPECT_TRUE(endedWith(b, TransferOperation::Write, true));
+    EXPECT_EQ(b.radio.memory(), b.engine.memoryImage());
 }
 
 // ---- radio information ----
 
 TEST(TransferInfo, InformationAreaIsReadAndShown) {
     RadioBench b(radioWith([](sim::RadioSettings& s) { s.password = "PW"; }));
-    b.engine.EchoAbsent = true;
+    b.engine.setEchoAbsent(true);
     auto& info = b.radio.info();
     info[0] = 0xF1;  // band mode in the low 4 bits
     const std::string serial = "SN-0042";
@@ -510,7 +511,7 @@ TEST(TransferInfo, InformationAreaIsReadAndShown) {
     info[42] = 'B';
     b.engine.ReadRMGDataFromRadio();
     ASSERT_TRUE(b.run());
-    EXPECT_TRUE(endedWith(b, kLinkRadioInfo, true));
+    EXPECT_TRUE(endedWith(b, TransferOperation::RadioInfo, true));
     EXPECT_EQ(b.infoWindowsShown, 1);
     EXPECT_EQ(b.progressWindows, 0);
     EXPECT_TRUE(b.prompter.shown.empty());  // no question, no password, no message
@@ -518,7 +519,7 @@ TEST(TransferInfo, InformationAreaIsReadAndShown) {
     EXPECT_EQ(b.doc.Info.Block1[0].str(), serial + std::string(1, '\0') + "        ");
     EXPECT_EQ(b.doc.Info.Text4.str(), std::string("A") + '\0' + "  ");
     EXPECT_EQ(b.countSent({0x52, 0x3E}), 16);
-    EXPECT_EQ(b.engine.InfoImage, info);
+    EXPECT_EQ(b.engine.infoImage(), info);
 }
 
 TEST(TransferInfo, SilentRadioOffersRetryThenEndsQuietly) {
@@ -531,7 +532,7 @@ TEST(TransferInfo, SilentRadioOffersRetryThenEndsQuietly) {
     EXPECT_EQ(b.prompter.shown[0].kind, "retryCancel");
     // Retry does not reset the handshake count: the next time-out asks again.
     EXPECT_EQ(b.countSent(kHandshake), 5);
-    EXPECT_TRUE(endedWith(b, kLinkRadioInfo, false));
+    EXPECT_TRUE(endedWith(b, TransferOperation::RadioInfo, false));
     EXPECT_EQ(b.infoWindowsShown, 0);
 }
 

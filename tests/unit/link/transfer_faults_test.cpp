@@ -15,6 +15,9 @@
 namespace zq61 {
 namespace {
 
+constexpr int kRead = static_cast<int>(TransferOperation::Read);
+constexpr int kWrite = static_cast<int>(TransferOperation::Write);
+
 struct Snapshot {
     RadioData data;
     ChannelArray channels;
@@ -42,8 +45,8 @@ TEST(TransferUnderFaults, EveryTransferEndsAndNothingIsLost) {
         settings.echo = rng() % 2;
         settings.password = rng() % 3 ? "" : "K9";
         test::RadioBench b(settings);
-        b.engine.EchoAbsent = rng() % 2;
-        b.engine.EnteredPassword = "K9";
+        b.engine.setEchoAbsent(rng() % 2);
+        b.engine.setEnteredPassword("K9");
         // A quarter of the radios are bad enough to make transfers fail.
         const double scale = seed % 8 < 2 ? 15 : 1;
         sim::FaultRates rates;
@@ -71,14 +74,14 @@ TEST(TransferUnderFaults, EveryTransferEndsAndNothingIsLost) {
         ASSERT_TRUE(b.run(100000)) << "the transfer did not end";
         ASSERT_FALSE(b.engine.isBusy());
         ASSERT_EQ(b.ended.size(), 1u);
-        const bool ok = b.ended[0].second;
-        ++(ok ? succeeded : failed)[write ? kLinkWrite : kLinkRead];
+        const bool ok = b.ended[0].second == TransferResult::Success;
+        ++(ok ? succeeded : failed)[write ? kWrite : kRead];
         faults += b.radio.faults().total();
 
         if (write && ok) {
             EXPECT_EQ(b.radio.memory(), packed);
         } else if (!write && ok) {
-            EXPECT_EQ(b.engine.MemoryImage, b.radio.memory());
+            EXPECT_EQ(b.engine.memoryImage(), b.radio.memory());
             test::RadioBench reference(settings);
             UnpackDocument(reference.doc, b.radio.memory(), settings.bandMode);
             EXPECT_EQ(b.doc.WorkData, reference.doc.WorkData);
@@ -91,14 +94,14 @@ TEST(TransferUnderFaults, EveryTransferEndsAndNothingIsLost) {
     // The faults were real, most transfers still got through, and some
     // failed (so the failure path was checked too).
     EXPECT_GT(faults, kRuns * 5);
-    EXPECT_GT(succeeded[kLinkRead], kRuns / 2 * 6 / 10);
-    EXPECT_GT(succeeded[kLinkWrite], kRuns / 2 * 6 / 10);
-    EXPECT_GT(failed[kLinkRead], 0);
-    EXPECT_GT(failed[kLinkWrite], 0);
-    RecordProperty("reads", std::to_string(succeeded[kLinkRead]) + " ok, " +
-                                std::to_string(failed[kLinkRead]) + " failed");
-    RecordProperty("writes", std::to_string(succeeded[kLinkWrite]) + " ok, " +
-                                 std::to_string(failed[kLinkWrite]) + " failed");
+    EXPECT_GT(succeeded[kRead], kRuns / 2 * 6 / 10);
+    EXPECT_GT(succeeded[kWrite], kRuns / 2 * 6 / 10);
+    EXPECT_GT(failed[kRead], 0);
+    EXPECT_GT(failed[kWrite], 0);
+    RecordProperty("reads", std::to_string(succeeded[kRead]) + " ok, " +
+                                std::to_string(failed[kRead]) + " failed");
+    RecordProperty("writes", std::to_string(succeeded[kWrite]) + " ok, " +
+                                 std::to_string(failed[kWrite]) + " failed");
 }
 
 }  // namespace

@@ -49,8 +49,7 @@ class InfoCommand : public Command {
         TransferPrompter prompter(context.out, std::cerr, options_.retries, std::nullopt);
         Document doc(prompter, context.texts);
         RadioSession session(context, doc, prompter, options_);
-        if (!session.run([](TransferEngine& e) { e.ReadRMGDataFromRadio(); }) ||
-            !session.radioInfoShown())
+        if (!session.run(TransferOperation::RadioInfo) || !session.radioInfoShown())
             return kExitFailed;
 
         const RadioInfo& info = doc.Info;

@@ -40,7 +40,7 @@ class ReadCommand : public Command {
         newDocument(doc, fresh);
 
         RadioSession session(context, doc, prompter, options_);
-        if (!session.run([](TransferEngine& e) { e.ReadFromRadio(); })) return kExitFailed;
+        if (!session.run(TransferOperation::Read)) return kExitFailed;
         session.engine().FinishRead();
         if (!session.readDocumentShown()) return kExitFailed;
         return saveDocumentAs(doc, file_) ? kExitOk : kExitFailed;

@@ -24,7 +24,7 @@ class WriteCommand : public Command {
         Document doc(prompter, context.texts);
         if (openDocument(doc, file_, context.versions) != OpenResult::Opened) return kExitFailed;
         RadioSession session(context, doc, prompter, options_);
-        return session.run([](TransferEngine& e) { e.WriteToRadio(); }) ? kExitOk : kExitFailed;
+        return session.run(TransferOperation::Write) ? kExitOk : kExitFailed;
     }
 
   private:
