@@ -38,7 +38,7 @@ std::vector<int> allTextIds() {
         // Channel grid and group panel
         kGridNumber, kGridFrequency, kGridPublic, kGridDup, kGridOffset, kGridTsq, kGridScan,
         kGridEdit, kGridCaption, kDtmfNone, kGridEditButton, kGroupLabel, kWorkingChannel,
-        kEmergencyChannel1, kEmergencyChannel2, kGroupEnable,
+        kEmergencyChannel1, kEmergencyChannel2, kGroupEnable, kGridAccessibleName, kModulationName,
         // Channel edit window
         kChEditCaption, kChEditChannel, kChEditFrequency, kChEditGroup, kToneTipNone, kPowerLow,
         kPowerMedium, kPowerHigh, kOffsetLabel, kMaxLimitCheck,

@@ -147,6 +147,8 @@ inline constexpr int kWorkingChannel = 14052;
 inline constexpr int kEmergencyChannel1 = 14053;
 inline constexpr int kEmergencyChannel2 = 14054;
 inline constexpr int kGroupEnable = 14101;
+inline constexpr int kGridAccessibleName = 14102;  // the grid, for screen readers
+inline constexpr int kModulationName = 14103;      // emergency channel modulation selectors
 
 // ---- Channel edit window (section "ChannelEdit") ----
 inline constexpr int kChEditCaption = 15000;
