@@ -68,6 +68,11 @@ bool CellEditorKeys::eventFilter(QObject* watched, QEvent* event) {
                 emit escapePressed();
                 return true;
             }
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+                emit tabPressed(key->key() == Qt::Key_Tab &&
+                                !(key->modifiers() & Qt::ShiftModifier));
+                return true;
+            }
             if (numeric_ && !numericKeyPasses(*key, kind_)) return true;
             break;
         }

@@ -29,8 +29,8 @@ bool numericKeyPasses(const QKeyEvent& event, NumericKind kind);
 
 // Installed on a cell editor: filters the keys of a numeric text box (see
 // numericKeyPasses), blocks pasting with the middle mouse button, and turns
-// Enter and Escape into signals for the grid window, which commits or drops
-// the edit.
+// Enter, Escape and Tab into signals for the grid window, which commits or
+// drops the edit.
 class CellEditorKeys : public QObject {
     Q_OBJECT
   public:
@@ -40,6 +40,8 @@ class CellEditorKeys : public QObject {
   signals:
     void enterPressed();
     void escapePressed();
+    // Tab (forward) or Shift+Tab (back): the edit ends and the cursor moves on.
+    void tabPressed(bool forward);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -162,6 +162,7 @@ void ChannelWindow::buildControls() {
         auto* keys = new CellEditorKeys(combos_[i], false, NumericKind::Whole);
         connect(keys, &CellEditorKeys::enterPressed, this, &ChannelWindow::editorEnter);
         connect(keys, &CellEditorKeys::escapePressed, this, &ChannelWindow::editorEscape);
+        connect(keys, &CellEditorKeys::tabPressed, this, &ChannelWindow::editorTab);
         const int column = comboColumns[i];
         connect(combos_[i], &QComboBox::currentIndexChanged, this,
                 [this, column] { choiceChanged(column); });
@@ -171,6 +172,7 @@ void ChannelWindow::buildControls() {
         auto* keys = new CellEditorKeys(edit, true, kind);
         connect(keys, &CellEditorKeys::enterPressed, this, &ChannelWindow::editorEnter);
         connect(keys, &CellEditorKeys::escapePressed, this, &ChannelWindow::editorEscape);
+        connect(keys, &CellEditorKeys::tabPressed, this, &ChannelWindow::editorTab);
         connect(edit, &QLineEdit::textEdited, this, [this] { editPending_ = true; });
     }
 
@@ -398,6 +400,9 @@ void ChannelWindow::groupChanged(int group) {
     // 4.
     panel_->setupForGroup(group);
     // 5.
+    grid_->setUpdatesEnabled(false);
+    for (int row = 1; row < rowCount(); ++row)
+        ShowRowData(0, row, true);
     reShowAllGrid();
     // 6.
     if (EditRow > rowCount() - 1) EditRow = 1;
@@ -419,9 +424,17 @@ void ChannelWindow::reShowAllGrid() {
             filled[static_cast<std::size_t>(row)] = true;
         }
     }
-    for (int row = 1; row < rows; ++row)
-        if (!filled[static_cast<std::size_t>(row)] && !cellText(row, kGridColFrequency).isEmpty())
-            ShowRowData(0, row, true);
+    // A channel without a frequency leaves its frequency cell empty, so the
+    // other cells tell too whether a row still shows a channel.
+    for (int row = 1; row < rows; ++row) {
+        if (filled[static_cast<std::size_t>(row)]) continue;
+        for (int c = kGridColFrequency; c <= kGridColScan; ++c) {
+            if (!cellText(row, c).isEmpty()) {
+                ShowRowData(0, row, true);
+                break;
+            }
+        }
+    }
     grid_->setUpdatesEnabled(true);
     GridBusy = false;
 }

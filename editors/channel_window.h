@@ -93,10 +93,13 @@ class ChannelWindow : public QWidget, public DocumentObserver, public PendingEdi
     QString cellText(int row, int column) const;
     // Editing (channel_window_edit.cpp).
     void SaveGridEdit();
+    // EndGridEdit; a failure shows the plain message `failure`.
+    void endEdit(const char* failure);
     void placeEditor(QWidget* editor, int row, int column);
     void typeIntoFrequency(const QString& digit);
     void editorEnter();
     void editorEscape();
+    void editorTab(bool forward);
     void choiceChanged(int column);
     void focusMoved(QWidget* now);
     QWidget* activeEditor() const;

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <exception>
 #include <string>
@@ -152,30 +154,34 @@ void ChannelWindow::SaveGridEdit() {
     }
     // A message box of the document (a frequency outside the band) takes the
     // focus; that must not end the edit a second time.
-    const bool wasEnding = ending_;
-    ending_ = true;
+    const QScopedValueRollback<bool> saving(ending_, true);
     setChannelCell(doc_, EditGroup, EditRow, EditColumn, value);
-    ending_ = wasEnding;
 }
 
 void ChannelWindow::EndGridEdit() {
+    endEdit("frmCommChInfo_EndGridEdit");
+}
+
+void ChannelWindow::endEdit(const char* failure) {
     if (ending_) return;
-    ending_ = true;
-    try {
-        SaveGridEdit();
-    } catch (const std::exception&) {
-        editPending_ = false;
+    bool failed = false;
+    {
+        const QScopedValueRollback<bool> ending(ending_, true);
+        try {
+            SaveGridEdit();
+        } catch (const std::exception&) {
+            failed = true;
+        }
     }
-    ending_ = false;
     SetEditDisable();
+    if (failed) doc_.prompter->message(failure, PromptIcon::None);
 }
 
 void ChannelWindow::SetEditDisable() {
     QWidget* active = activeEditor();
     editPending_ = false;
     if (!active) return;
-    const bool wasEnding = ending_;
-    ending_ = true;
+    const QScopedValueRollback<bool> hiding(ending_, true);
     // The focus goes back to the grid rather than to whatever comes next.
     QWidget* focus = QApplication::focusWidget();
     if (focus && (focus == active || active->isAncestorOf(focus))) grid_->setFocus();
@@ -183,11 +189,20 @@ void ChannelWindow::SetEditDisable() {
     text2_->hide();
     for (QComboBox* combo : combos_)
         combo->hide();
-    ending_ = wasEnding;
 }
 
 void ChannelWindow::editorEnter() {
-    EndGridEdit();
+    const QWidget* editor = activeEditor();
+    if (editor == text1_) {
+        endEdit("rmCommChInfo_Text1_KeyPress");
+    } else if (editor == text2_) {
+        endEdit("frmCommChInfo_Text2_KeyPress");
+    } else {
+        const QByteArray failure =
+            "frmCommChInfo_" + (editor ? editor->objectName().toLatin1() : QByteArray("Combo")) +
+            "_KeyPress";
+        endEdit(failure.constData());
+    }
     grid_->setFocus();
 }
 
@@ -196,6 +211,14 @@ void ChannelWindow::editorEscape() {
     editPending_ = false;
     SetEditDisable();
     grid_->setFocus();
+}
+
+void ChannelWindow::editorTab(bool forward) {
+    // As in a spreadsheet: the value goes in and the cursor moves on.
+    editorEnter();
+    QKeyEvent tab(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                  forward ? Qt::NoModifier : Qt::ShiftModifier);
+    QApplication::sendEvent(grid_, &tab);
 }
 
 void ChannelWindow::choiceChanged(int column) {
@@ -207,7 +230,12 @@ void ChannelWindow::choiceChanged(int column) {
         return;
     }
     editPending_ = true;
-    SaveGridEdit();
+    try {
+        SaveGridEdit();
+    } catch (const std::exception&) {
+        doc_.prompter->message("frmCommChInfo_Combo" + std::to_string(slot + 1) + "_Click",
+                               PromptIcon::None);
+    }
 }
 
 void ChannelWindow::focusMoved(QWidget* now) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QtTest>
 
 #include "channel_window_support.h"
@@ -238,6 +239,51 @@ class CellEditingTest : public QObject {
         QCOMPARE(c.openEditor(), QString("Combo3"));
         c.child("Combo3")->setCurrentIndex(1);
         QVERIFY(!c.exists(9));
+    }
+
+    void tabCommitsAndMovesOn() {
+        ChannelRun c;
+        c.enter(5, 1);
+        QTest::keyClicks(c.text1(), "28.5");
+        QTest::keyClick(c.text1(), Qt::Key_Tab);
+        QVERIFY(c.exists(5));
+        QCOMPARE(c.openEditor(), QString());
+        QCOMPARE(c.grid()->currentColumn(), 2);
+        QTest::keyClick(c.grid(), Qt::Key_Return);
+        QCOMPARE(c.openEditor(), QString("Combo1"));
+        QTest::keyClick(c.child("Combo1"), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(c.grid()->currentColumn(), 1);
+    }
+
+    void focusElsewhereCommitsTheEdit_data() {
+        QTest::addColumn<QString>("target");
+        for (const char* name :
+             {"ComboGroup", "ComboWorkCh", "ComboEmgModulation1", "CommandClose", "MSFlexGrid1"})
+            QTest::newRow(name) << name;
+    }
+    void focusElsewhereCommitsTheEdit() {
+        QFETCH(QString, target);
+        ChannelRun c;
+        QVERIFY(QTest::qWaitForWindowActive(&c.main));
+        c.enter(6, 1);
+        QTest::keyClicks(c.text1(), "28.6");
+        QVERIFY(c.text1()->hasFocus());
+        c.child<QWidget>(qPrintable(target))->setFocus(Qt::TabFocusReason);
+        QVERIFY(c.exists(6));
+        QCOMPARE(c.openEditor(), QString());
+    }
+
+    void editColumnAndButtonOpenTheChannelEditWindow() {
+        ChannelRun c;
+        c.enter(1, 7);
+        QCOMPARE(c.win().EditRow, 1);
+        QVERIFY(c.main.findWindow(gui::win::kChannelEdit));
+        c.main.closeWindowsNamed(gui::win::kChannelEdit);
+        c.enter(2, 1);
+        QTest::keyClicks(c.text1(), "28.2");
+        c.child<QPushButton>("CommandCHInfoEdit")->click();
+        QVERIFY(c.exists(2));  // the typed text went in first
+        QVERIFY(c.main.findWindow(gui::win::kChannelEdit));
     }
 
     void vfoIsNeverScanned() {

@@ -101,6 +101,14 @@ class ChannelGridTest : public QObject {
         removeChannel(c.doc(), findChannel(c.doc(), 7));
         c.win().reShowAllGrid();
         QCOMPARE(texts(), before);
+        // Also a channel without a frequency, whose frequency cell is empty.
+        c.add(8, "28.3").Frequency = "FFFFFFFF";
+        c.win().reShowGrid(8);
+        QCOMPARE(c.cell(8, 1), QString());
+        QCOMPARE(c.cell(8, 2), QString("On"));
+        removeChannel(c.doc(), findChannel(c.doc(), 8));
+        c.win().reShowAllGrid();
+        QCOMPARE(texts(), before);
     }
 
     void countrySelectorsPickTheCbGroups() {
@@ -128,6 +136,14 @@ class ChannelGridTest : public QObject {
         QVERIFY(uk->isHidden());
         QCOMPARE(c.win().shownGroup(), 6);
         QCOMPARE(c.grid()->rowCount(), 80);
+
+        // The channel edit window's group: the selectors follow.
+        c.win().EditGroup = 3;
+        c.win().ChangeGroup();
+        QCOMPARE(c.win().shownGroup(), 3);
+        QCOMPARE(country->currentText(), QString("U"));
+        QCOMPARE(uk->currentText(), QString("UK"));
+        QVERIFY(!uk->isHidden());
 
         // Opening on a stored "UK" group brings both selectors in line.
         c.doc().WorkData.Options.CurGroup = 3;
