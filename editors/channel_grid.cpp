@@ -9,6 +9,8 @@ namespace zq61::gui {
 ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(parent) {
     setColumnCount(kGridColumns);
     verticalHeader()->hide();  // column 0 holds the row numbers
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);  // the window's own editors edit

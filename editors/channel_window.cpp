@@ -209,6 +209,10 @@ void ChannelWindow::buildControls() {
     }
 }
 
+QSize ChannelWindow::sizeHint() const {
+    return {twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this)};
+}
+
 // ---- Loading and texts ----
 
 void ChannelWindow::InitShowGrid() {

@@ -71,6 +71,9 @@ class ChannelWindow : public QWidget, public DocumentObserver, public PendingEdi
     ChannelGrid* grid() const { return grid_; }
     GroupPanel* panel() const { return panel_; }
 
+    // 8200 by 6900 twips; the main window's cascade sizes by it.
+    QSize sizeHint() const override;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -49,26 +49,28 @@ GroupPanel::GroupPanel(Document& doc, bool& groupSyncing, QWidget* parent)
         return box;
     };
 
+    // Two lines under the grid: the working channel and the group switch,
+    // then both emergency channels with their modulation.
     workChLabel_ = makeLabel("LabelWorkCh");
     workCh_ = makeSelector("ComboWorkCh", workChLabel_);
     grid->addWidget(workChLabel_, 0, 0);
     grid->addWidget(workCh_, 0, 1);
+    groupOnLabel_ = makeLabel("LabelGroupOn");
+    groupOn_ = makeSelector("ComboGroupOn", groupOnLabel_);
+    groupOn_->addItems({"Disable", "Enable"});
+    grid->addWidget(groupOnLabel_, 0, 3);
+    grid->addWidget(groupOn_, 0, 4);
     for (int k = 0; k < 2; ++k) {
         const QByteArray n = QByteArray::number(k + 1);
         emergencyLabel_[k] = makeLabel("LabelEmgCh" + n);
         emergency_[k] = makeSelector("ComboEmgCh" + n, emergencyLabel_[k]);
         modulation_[k] = makeSelector("ComboEmgModulation" + n, nullptr);
         modulation_[k]->addItems({"FM", "AM"});
-        grid->addWidget(emergencyLabel_[k], 1 + k, 0);
-        grid->addWidget(emergency_[k], 1 + k, 1);
-        grid->addWidget(modulation_[k], 1 + k, 2);
+        grid->addWidget(emergencyLabel_[k], 1, 3 * k);
+        grid->addWidget(emergency_[k], 1, 3 * k + 1);
+        grid->addWidget(modulation_[k], 1, 3 * k + 2);
     }
-    groupOnLabel_ = makeLabel("LabelGroupOn");
-    groupOn_ = makeSelector("ComboGroupOn", groupOnLabel_);
-    groupOn_->addItems({"Disable", "Enable"});
-    grid->addWidget(groupOnLabel_, 3, 0);
-    grid->addWidget(groupOn_, 3, 1);
-    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(6, 1);
 
     connect(workCh_, &QComboBox::currentIndexChanged, this, [this] { workingChannelChosen(); });
     for (int k = 0; k < 2; ++k) {
@@ -90,7 +92,7 @@ void GroupPanel::applyTexts() {
         const QString emergency = qs(doc_.text(ids[k]));
         emergencyLabel_[k]->setText(emergency);
         emergency_[k]->setAccessibleName(emergency);
-        modulation_[k]->setAccessibleName(emergency + " FM/AM");
+        modulation_[k]->setAccessibleName(emergency + " " + qs(doc_.text(txt::kModulationName)));
     }
     const QString on = qs(doc_.text(txt::kGroupEnable));
     groupOnLabel_->setText(on);

@@ -40,7 +40,6 @@ class GroupPanel : public QWidget {
     int group() const { return group_; }
 
   private:
-    QComboBox* addSelector(const char* name, const char* labelName, int row, int column);
     // Fills a channel selector with the group's rows and selects the stored
     // value + 1; returns false when it had to fall back to the first row.
     bool showChannel(QComboBox* selector, int stored);

@@ -2,7 +2,10 @@
 // FM-only rule, the group switch rules and remembered channels that no
 // longer exist.
 
+#include <QLabel>
 #include <QtTest>
+
+#include "model/text_ids.h"
 
 #include "channel_window_support.h"
 
@@ -42,6 +45,29 @@ class GroupPanelTest : public QObject {
              {"ComboWorkCh", "ComboEmgCh1", "ComboEmgModulation2", "ComboGroupOn"})
             visible += c.child(name)->isHidden() ? "0" : "1";
         QCOMPARE(visible, shown);
+    }
+
+    void selectorsCarryTheirLabelsForScreenReaders() {
+        ChannelRun c;
+        gui::AppContext& ctx = c.r.ctx();
+        const QString emergency = ctx.text(txt::kEmergencyChannel1);
+        QCOMPARE(c.child("ComboWorkCh")->accessibleName(), ctx.text(txt::kWorkingChannel));
+        QCOMPARE(c.child("ComboEmgCh1")->accessibleName(), emergency);
+        QCOMPARE(c.child("ComboEmgModulation1")->accessibleName(),
+                 emergency + " " + ctx.text(txt::kModulationName));
+        QCOMPARE(c.child("ComboGroupOn")->accessibleName(), ctx.text(txt::kGroupEnable));
+        QCOMPARE(c.child<QLabel>("LabelEmgCh2")->buddy(), c.child<QWidget>("ComboEmgCh2"));
+        QCOMPARE(c.child<QLabel>("LabelGroup")->buddy(), c.child<QWidget>("ComboGroup"));
+    }
+
+    void enterInASelectorMovesTheFocusOn() {
+        ChannelRun c;
+        QVERIFY(QTest::qWaitForWindowActive(&c.main));
+        QComboBox* work = c.child("ComboWorkCh");
+        work->setFocus();
+        QVERIFY(work->hasFocus());
+        QTest::keyClick(work, Qt::Key_Return);
+        QVERIFY(!work->hasFocus());
     }
 
     void fmOnlyGroupsForceAndLockTheModulation_data() {
