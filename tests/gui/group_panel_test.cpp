@@ -60,16 +60,6 @@ class GroupPanelTest : public QObject {
         QCOMPARE(c.child<QLabel>("LabelGroup")->buddy(), c.child<QWidget>("ComboGroup"));
     }
 
-    void enterInASelectorMovesTheFocusOn() {
-        ChannelRun c;
-        QVERIFY(QTest::qWaitForWindowActive(&c.main));
-        QComboBox* work = c.child("ComboWorkCh");
-        work->setFocus();
-        QVERIFY(work->hasFocus());
-        QTest::keyClick(work, Qt::Key_Return);
-        QVERIFY(!work->hasFocus());
-    }
-
     void fmOnlyGroupsForceAndLockTheModulation_data() {
         QTest::addColumn<int>("group");
         QTest::addColumn<int>("emergencyRow");
