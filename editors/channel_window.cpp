@@ -99,6 +99,9 @@ ChannelWindow::ChannelWindow(Document& doc, MainWindow* main, QWidget* parent)
         doc_.ChannelWindowOpen = true;
         grid_->setCurrentCell(0, kGridColFrequency);
         GridReady = true;
+        // The keyboard starts in the grid.
+        setFocusProxy(grid_);
+        grid_->setFocus();
     });
 }
 

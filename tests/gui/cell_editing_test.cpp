@@ -243,6 +243,8 @@ class CellEditingTest : public QObject {
 
     void tabCommitsAndMovesOn() {
         ChannelRun c;
+        QVERIFY(QTest::qWaitForWindowActive(&c.main));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(c.grid()));
         c.enter(5, 1);
         QTest::keyClicks(c.text1(), "28.5");
         QTest::keyClick(c.text1(), Qt::Key_Tab);
