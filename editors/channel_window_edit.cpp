@@ -82,6 +82,8 @@ void ChannelWindow::EnterGridEdit() {
 
         EditColumn = c;
         EditRow = r;
+        // The row belongs to the shown group, whatever another window left here.
+        EditGroup = shownGroup();
         editPending_ = false;
         if (c == kGridColFrequency || c == kGridColOffset) {
             QLineEdit* edit = c == kGridColFrequency ? text1_ : text2_;

@@ -132,6 +132,17 @@ class CellEditingTest : public QObject {
         QVERIFY(c.r.prompter.shown.empty());
     }
 
+    void editsGoToTheShownGroup() {
+        ChannelRun c;
+        c.showGroup(1);
+        c.win().EditGroup = 4;  // left by another window
+        c.enter(2, 1);
+        QTest::keyClicks(c.text1(), "28.2");
+        QTest::keyClick(c.text1(), Qt::Key_Return);
+        QVERIFY(c.exists(42));
+        QVERIFY(!c.exists(162));
+    }
+
     void unchangedEnterStoresNothing() {
         ChannelRun c;
         // Above the HAM band: storing it again would move it to the edge.
