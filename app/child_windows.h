@@ -18,6 +18,16 @@ class MainWindow;
 // child window frame.
 using ChildWindowFactory = std::function<QWidget*(MainWindow&)>;
 
+// A child window that holds typed text not yet handed to the document (an
+// open cell editor) implements this. The main window calls it on every open
+// child window before it saves, opens or creates a document, exits, talks
+// to the radio or changes the language, so no typed text is ever dropped.
+class PendingEditCommitter {
+  public:
+    virtual ~PendingEditCommitter() = default;
+    virtual void commitPendingEdit() = 0;
+};
+
 class ChildWindowRegistry {
   public:
     void set(const QString& name, ChildWindowFactory factory) { factories_[name] = factory; }

@@ -19,6 +19,7 @@
 #include "app/message_box_prompter.h"
 #include "app/program_run.h"
 #include "app/splash_window.h"
+#include "editors/register_editor_windows.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     zq61::gui::ProgramRun run(QCoreApplication::applicationDirPath(), prompter, fileDialogs,
                               zq61::localeNameFromEnvironment());
     prompter.setApplicationTitle(&run.context().applicationTitle);
+    zq61::gui::registerEditorWindows(run.context().windows);
 
     const QString screenshot = qEnvironmentVariable("ZQ61_SCREENSHOT");
     run.onMainWindow = [&](zq61::gui::MainWindow& main) {

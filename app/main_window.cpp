@@ -108,11 +108,17 @@ MainWindow::MainWindow(AppContext& context)
     restorePlacement();
     ApplyMainTexts();
     LoadTree();
+    ctx_.document.setObserver(this);
     LoadNewDoc2();
     ShowCHInfo(false);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    ctx_.document.setObserver(nullptr);
+    // The child windows go after this window's members: nothing they are
+    // told while they close may reach back into it.
+    mdi_->disconnect();
+}
 
 RadioCommands& MainWindow::radio() {
     return ctx_.radio ? *ctx_.radio : *pendingRadio_;
@@ -165,6 +171,7 @@ void MainWindow::Change_Language() {
 void MainWindow::activated() {
     Settings& s = ctx_.settings;
     if (s.CurrentLanguage == s.ShownLanguage) return;
+    commitPendingEdits();
     s.ShownLanguage = s.CurrentLanguage;
     Change_Language();
     CloseCurAllWindows();
@@ -225,11 +232,46 @@ void MainWindow::closeWindowsNamed(const QString& name) {
 }
 
 void MainWindow::CloseCurAllWindows() {
+    commitPendingEdits();
     for (QMdiSubWindow* sub : mdi_->subWindowList())
         sub->close();
     // Dialogs the program has open besides the main window.
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible() && qobject_cast<QDialog*>(w)) w->close();
+}
+
+void MainWindow::commitPendingEdits() {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (auto* editor = dynamic_cast<PendingEditCommitter*>(sub->widget()))
+            editor->commitPendingEdit();
+}
+
+// ---- Redisplay calls of the document, for the open child windows ----
+
+namespace {
+
+template <typename Call>
+void forEachObserver(QMdiArea* mdi, Call call) {
+    for (QMdiSubWindow* sub : mdi->subWindowList())
+        if (auto* observer = dynamic_cast<DocumentObserver*>(sub->widget())) call(*observer);
+}
+
+}  // namespace
+
+void MainWindow::reShowGrid(int chNo) {
+    forEachObserver(mdi_, [chNo](DocumentObserver& o) { o.reShowGrid(chNo); });
+}
+void MainWindow::ReshowByCh() {
+    forEachObserver(mdi_, [](DocumentObserver& o) { o.ReshowByCh(); });
+}
+void MainWindow::SetGridEditData(bool fromGrid) {
+    forEachObserver(mdi_, [fromGrid](DocumentObserver& o) { o.SetGridEditData(fromGrid); });
+}
+void MainWindow::ShowRB() {
+    forEachObserver(mdi_, [](DocumentObserver& o) { o.ShowRB(); });
+}
+void MainWindow::ShowRBOpt() {
+    forEachObserver(mdi_, [](DocumentObserver& o) { o.ShowRBOpt(); });
 }
 
 void MainWindow::cascade() {
@@ -343,6 +385,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     savePlacement();
+    commitPendingEdits();
     if (documentChanged()) {
         const PromptAnswer answer =
             ctx_.prompter.yesNoCancel(ctx_.document.prompt(txt::kSaveChanges, PromptIcon::Warning));

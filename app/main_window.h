@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "model/document_observer.h"
+
 class QDialog;
 class QLabel;
 class QMdiArea;
@@ -24,7 +26,9 @@ struct AppContext;
 class NavigationPane;
 class RadioCommands;
 
-class MainWindow : public QMainWindow {
+// The document's observer is the main window: it passes each redisplay call
+// on to the open child windows that show the document.
+class MainWindow : public QMainWindow, public DocumentObserver {
     Q_OBJECT
   public:
     // Builds the window in its load order: placement, texts, tree and the
@@ -60,6 +64,15 @@ class MainWindow : public QMainWindow {
     QWidget* findWindow(const QString& name) const;
     QStringList openWindowNames() const;
     void cascade();
+    // Hands every open child window's pending edit to the document.
+    void commitPendingEdits();
+
+    // ---- DocumentObserver: passed on to the open child windows ----
+    void reShowGrid(int chNo) override;
+    void ReshowByCh() override;
+    void SetGridEditData(bool fromGrid) override;
+    void ShowRB() override;
+    void ShowRBOpt() override;
 
     // ---- Commands ----
     void newFromMenu();  // asks 9006 (when changed), then 9026

@@ -290,9 +290,11 @@ void MainWindow::radioInformation() {
 }
 
 void MainWindow::readFromRadio() {
+    commitPendingEdits();
     radio().readFromRadio();
 }
 void MainWindow::writeToRadio() {
+    commitPendingEdits();
     radio().writeToRadio();
 }
 void MainWindow::editPassword() {
@@ -303,6 +305,7 @@ void MainWindow::choosePort() {
 }
 
 void MainWindow::chooseLanguage() {
+    commitPendingEdits();
     FrmSetLanguage dialog(ctx_, this);
     runModal(dialog);
     // The main window becomes active again as the dialog closes; a new
@@ -348,6 +351,7 @@ bool MainWindow::SaveDocument() {
 }
 
 bool MainWindow::save() {
+    commitPendingEdits();
     Document& doc = ctx_.document;
     if (doc.IsUntitled) return saveAs();
     const std::string question =
@@ -359,6 +363,7 @@ bool MainWindow::save() {
 }
 
 bool MainWindow::saveAs() {
+    commitPendingEdits();
     Document& doc = ctx_.document;
     const auto path =
         ctx_.fileDialogs.saveFileName(this, fileFilter_, QString::fromStdString(doc.DataFileName));
@@ -375,6 +380,7 @@ bool MainWindow::saveBeforeDiscarding() {
 }
 
 void MainWindow::open() {
+    commitPendingEdits();
     if (documentChanged()) {
         const PromptAnswer answer =
             ctx_.prompter.yesNoCancel(ctx_.document.prompt(txt::kSaveChanges, PromptIcon::Warning));
@@ -414,6 +420,7 @@ void MainWindow::OpenDocument() {
 }
 
 void MainWindow::newFromMenu() {
+    commitPendingEdits();
     if (documentChanged()) {
         const PromptAnswer answer =
             ctx_.prompter.yesNoCancel(ctx_.document.prompt(txt::kSaveChanges, PromptIcon::Warning));
@@ -438,6 +445,7 @@ void MainWindow::initialize() {
 }
 
 void MainWindow::LoadNewDoc() {
+    // Closing the windows commits their pending edits first.
     CloseCurAllWindows();
     newDocTimer_->start();
 }

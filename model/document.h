@@ -57,8 +57,11 @@ class Document {
     void tell(int id, PromptIcon icon = PromptIcon::None) const {
         prompter->message(prompt(id, icon));
     }
-    void tell(FixedText kind, PromptIcon icon = PromptIcon::None) const {
-        prompter->message(Prompt::ofFixed(kind, icon));
+    // A fixed text; `extra` follows it on a line of its own (or is the whole
+    // text for the window's own error texts).
+    void tell(FixedText kind, PromptIcon icon = PromptIcon::None,
+              const std::string& extra = {}) const {
+        prompter->message(Prompt::ofFixed(kind, icon, extra));
     }
     void setObserver(DocumentObserver* o) { observer = o ? o : &noWindows_; }
 

@@ -21,6 +21,7 @@
 #include "app/program_run.h"
 #include "app/radio_commands.h"
 #include "app/splash_window.h"
+#include "editors/register_editor_windows.h"
 #include "model/profile_file.h"
 #include "support/scripted_prompter.h"
 
@@ -123,6 +124,7 @@ class GuiRun {
           run(std::make_unique<gui::ProgramRun>(install.programFolder(), prompter, dialogs,
                                                 locale)) {
         run->context().radio = &radio;
+        gui::registerEditorWindows(run->context().windows);
     }
     gui::MainWindow& start() {
         run->start();

@@ -25,6 +25,8 @@ PLANTED = [
     ("link/qt/port_names.cpp", '#include "tools/cli/cli_command.h"',
      "link/qt may not include tools/cli/cli_command.h"),
     ("app/main_window.cpp", '#include "tools/cli/json_writer.h"', "app may not include tools/cli/json_writer.h"),
+    ("app/main_window.cpp", '#include "editors/channel_window.h"',
+     "app may not include editors/channel_window.h"),
     ("tools/sim/main.cpp", '#include "link/engine/frames.h"', "tools/sim may not include link/engine/frames.h"),
     ("model/bands.cpp", '#include "nolayer/thing.h"', "model may not include nolayer/thing.h"),
 ]
