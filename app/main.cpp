@@ -1,4 +1,5 @@
 // The window program: start-up, splash, then the main window until it closes.
+// `zq61 FILE.dat` opens that file once the main window is there.
 //
 // Two environment variables serve the project's scripts, not the user:
 //   ZQ61_SCREENSHOT=<file.png>  saves a picture of the main window shortly
@@ -63,8 +64,13 @@ int main(int argc, char** argv) {
     zq61::gui::registerEditorWindows(run.context().windows);
 
     const QString screenshot = qEnvironmentVariable("ZQ61_SCREENSHOT");
+    // A .dat file named on the command line opens as soon as the main window is there.
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString fileToOpen = arguments.size() > 1 ? arguments.at(1) : QString();
     run.onMainWindow = [&](zq61::gui::MainWindow& main) {
         prompter.setParentWindow(&main);
+        if (!fileToOpen.isEmpty())
+            QTimer::singleShot(0, &main, [&main, fileToOpen] { main.openFile(fileToOpen); });
         if (!screenshot.isEmpty()) {
             QTimer::singleShot(1500, &main, [&main, screenshot] {
                 main.grab().save(screenshot);

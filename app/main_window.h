@@ -78,6 +78,9 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void newFromMenu();  // asks 9006 (when changed), then 9026
     void initialize();   // New from the Initialize data
     void open();
+    // Opens a .dat file as Open does once its name is chosen (the name given
+    // on the command line).
+    void openFile(const QString& path);
     bool save();    // true when the document was written
     bool saveAs();  // true when the document was written
     // After the window became active: applies a language chosen meanwhile.

@@ -393,9 +393,13 @@ void MainWindow::open() {
 void MainWindow::OpenDocument() {
     const auto path = ctx_.fileDialogs.openFileName(this, fileFilter_);
     if (!path || path->isEmpty()) return;
+    openFile(*path);
+}
+
+void MainWindow::openFile(const QString& path) {
     CloseCurAllWindows();
     try {
-        switch (openDocument(ctx_.document, path->toStdString(), *ctx_.versions)) {
+        switch (openDocument(ctx_.document, path.toStdString(), *ctx_.versions)) {
             case OpenResult::Opened:
                 showWindowOnce(win::kChannels);
                 ShowMainTxt();
