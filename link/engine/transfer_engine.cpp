@@ -95,20 +95,14 @@ const PhaseRow& TransferEngine::row() const {
 void TransferEngine::enterPhase(TransferPhase phase) {
     phase_ = phase;
     switch (row().request) {
-        case RequestKind::Handshake:
-            return SendHandshake();
-        case RequestKind::Identify:
-            return SendIdentify();
-        case RequestKind::ProtectionRead:
-            return SendProtectionRequest();
         case RequestKind::BlockRead:
             blockIndex_ = -1;
             return SendNextBlockRequest();
         case RequestKind::BlockWrite:
             blockIndex_ = -1;
             return SendNextWriteBlock();
-        case RequestKind::End:
-            return SendEnd();
+        default:
+            return sendPhaseRequest();
     }
 }
 
