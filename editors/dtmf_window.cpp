@@ -8,6 +8,7 @@
 
 #include "app/common_captions.h"
 #include "app/enter_moves_focus.h"
+#include "app/twips.h"
 #include "editors/dtmf_code_box.h"
 #include "editors/editor_controls.h"
 #include "model/document.h"
@@ -37,11 +38,14 @@ DtmfWindow::DtmfWindow(Document& doc, QWidget* parent) : QWidget(parent), doc_(d
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget;
     tabs_->setObjectName("SSTab1");
+    tabs_->setUsesScrollButtons(false);  // all three tabs always in sight
     EnterMovesFocus::install(tabs_->tabBar());
     layout->addWidget(tabs_);
 
     auto* timingPage = new QWidget;
     auto* form = new QFormLayout(timingPage);
+    // Captions stand 100 twips left of their lists, code numbers 20 twips.
+    form->setHorizontalSpacing(twipsToPixels(100, this));
     for (int i = 0; i < kTimingLists; ++i) {
         auto* list = new QComboBox;
         list->setObjectName(QString("Combo%1").arg(i + 1));
@@ -58,9 +62,13 @@ DtmfWindow::DtmfWindow(Document& doc, QWidget* parent) : QWidget(parent), doc_(d
     for (int page = 0; page < 2; ++page) {
         auto* codesPage = new QWidget;
         auto* codeForm = new QFormLayout(codesPage);
+        codeForm->setHorizontalSpacing(twipsToPixels(20, this));
         for (int row = 0; row < kCodesPerTab; ++row) {
             const int number = page * kCodesPerTab + row + 1;
             auto* box = new DtmfCodeBox;
+            // Room for sixteen digits.
+            box->setMinimumWidth(
+                box->fontMetrics().horizontalAdvance(QString(kDtmfCodeLength + 2, '#')));
             box->setObjectName(QString("Text%1").arg(number));
             codes_[static_cast<std::size_t>(number - 1)] = box;
             codeForm->addRow(labelFor(box, QString::number(number)), box);

@@ -7,6 +7,7 @@
 
 #include "app/common_captions.h"
 #include "app/enter_moves_focus.h"
+#include "app/twips.h"
 #include "editors/editor_controls.h"
 #include "model/document.h"
 #include "model/text_ids.h"
@@ -31,6 +32,7 @@ KeyWindow::KeyWindow(Document& doc, QWidget* parent) : QWidget(parent), doc_(doc
     modeSet_->addItems(kModeSets);
     EnterMovesFocus::install(modeSet_);
     auto* modeRow = new QHBoxLayout;
+    modeRow->setSpacing(twipsToPixels(100, this));  // the caption stands 100 twips left of the list
     modeRow->addWidget(labelFor(modeSet_, qs(doc_.text(txt::kKeyModesLabel)), "Label1"));
     modeRow->addWidget(modeSet_);
     modeRow->addStretch();

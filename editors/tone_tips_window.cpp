@@ -8,6 +8,7 @@
 
 #include "app/common_captions.h"
 #include "app/enter_moves_focus.h"
+#include "app/twips.h"
 #include "editors/editor_controls.h"
 #include "editors/tone_preview_player.h"
 #include "editors/tone_tip_graph.h"
@@ -49,6 +50,7 @@ ToneTipsWindow::ToneTipsWindow(Document& doc, QWidget* parent) : QWidget(parent)
     layout->addWidget(tabs_);
 
     auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(twipsToPixels(100, this));  // captions 100 twips left of their lists
     const QStringList lengths = tenMillisecondSteps();
     count_ = newList("ComboCount");
     count_->addItem(qs(doc_.text(txt::kTipRepeatOff)));
