@@ -273,6 +273,9 @@ void MainWindow::ShowRB() {
 void MainWindow::ShowRBOpt() {
     forEachObserver(mdi_, [](DocumentObserver& o) { o.ShowRBOpt(); });
 }
+void MainWindow::RefreshDtmfLists() {
+    forEachObserver(mdi_, [](DocumentObserver& o) { o.RefreshDtmfLists(); });
+}
 
 void MainWindow::cascade() {
     mdi_->cascadeSubWindows();

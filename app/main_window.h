@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void SetGridEditData(bool fromGrid) override;
     void ShowRB() override;
     void ShowRBOpt() override;
+    void RefreshDtmfLists() override;
 
     // ---- Commands ----
     void newFromMenu();  // asks 9006 (when changed), then 9026

@@ -5,12 +5,24 @@
 #include "app/main_window.h"
 #include "app/window_names.h"
 #include "editors/channel_window.h"
+#include "editors/dtmf_window.h"
+#include "editors/key_window.h"
+#include "editors/tone_tips_window.h"
 
 namespace zq61::gui {
 
 void registerEditorWindows(ChildWindowRegistry& registry) {
     registry.set(win::kChannels, [](MainWindow& main) -> QWidget* {
         return new ChannelWindow(main.context().document, &main);
+    });
+    registry.set(win::kDtmf, [](MainWindow& main) -> QWidget* {
+        return new DtmfWindow(main.context().document);
+    });
+    registry.set(win::kToneTips, [](MainWindow& main) -> QWidget* {
+        return new ToneTipsWindow(main.context().document);
+    });
+    registry.set(win::kKeys, [](MainWindow& main) -> QWidget* {
+        return new KeyWindow(main.context().document);
     });
 }
 

@@ -17,6 +17,10 @@ public:
     // Channel edit window and optional features window: rebuild the tone tip lists.
     virtual void ShowRB() {}
     virtual void ShowRBOpt() {}
+    // Channel edit window and optional features window: refill the DTMF
+    // number lists after a code was defined or deleted, keeping the shown
+    // number when it still exists.
+    virtual void RefreshDtmfLists() {}
 };
 
 }  // namespace zq61

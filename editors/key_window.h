@@ -1,0 +1,41 @@
+#pragma once
+
+// The key assignment window (FrmKey): which function each of the six
+// programmable keys P1..P6 has in each of the three key modes, and which key
+// modes the radio offers. Every choice goes into the working copy at once.
+
+#include <QWidget>
+#include <array>
+
+class QComboBox;
+
+namespace zq61 {
+class Document;
+}
+
+namespace zq61::gui {
+
+class KeyWindow : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kKeysPerMode = 6;
+    static constexpr int kModes = 3;
+    static constexpr int kKeyLists = kKeysPerMode * kModes;
+
+    explicit KeyWindow(Document& doc, QWidget* parent = nullptr);
+
+    // The list of key P(key + 1) in key mode mode + 1.
+    QComboBox* functionList(int mode, int key) const {
+        return functions_[static_cast<std::size_t>(kKeysPerMode * mode + key)];
+    }
+    QComboBox* modeList() const { return modeSet_; }
+
+  private:
+    void showData();
+
+    Document& doc_;
+    QComboBox* modeSet_ = nullptr;
+    std::array<QComboBox*, kKeyLists> functions_{};
+};
+
+}  // namespace zq61::gui
