@@ -5,12 +5,16 @@
 #include "app/main_window.h"
 #include "app/window_names.h"
 #include "editors/channel_window.h"
+#include "editors/options_window.h"
 
 namespace zq61::gui {
 
 void registerEditorWindows(ChildWindowRegistry& registry) {
     registry.set(win::kChannels, [](MainWindow& main) -> QWidget* {
         return new ChannelWindow(main.context().document, &main);
+    });
+    registry.set(win::kOptFeatures, [](MainWindow& main) -> QWidget* {
+        return new FrmOptFeatures(main.context().document);
     });
 }
 
