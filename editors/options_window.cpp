@@ -439,18 +439,22 @@ void FrmOptFeatures::SaveOptFeat(int id) {
 void FrmOptFeatures::offsetLeft() {
     const QSignalBlocker quiet(offset_);
     offset_->setText(QString::number(doc_.WorkData.FeatChannel.OffSetFre));
+    offset_->setModified(false);
 }
 
 void FrmOptFeatures::limitLeft() {
     const auto n = parseNumber(limit_->text().toStdString());
     const QString shown = n ? oneDecimal(std::clamp(*n, 7.0, 20.0)) : QString("20.0");
     limit_->setText(shown);
+    limit_->setModified(false);
     doc_.WorkData.Options.MaxLimit = static_cast<int16_t>(std::lround(shown.toDouble() * 10));
 }
 
+// Only typed text is committed: a value the user never touched stays as it
+// was loaded, even when it lies outside the box's range.
 void FrmOptFeatures::commitPendingEdit() {
-    offsetLeft();
-    limitLeft();
+    if (offset_->isModified()) offsetLeft();
+    if (limit_->isModified()) limitLeft();
 }
 
 }  // namespace zq61::gui

@@ -110,6 +110,21 @@ class OptionsWindowTest : public QObject {
         QCOMPARE(value, stored);
     }
 
+    void saveCommitsOnlyTypedText() {
+        OptionsRun c;
+        c.doc().WorkData.Options.MaxLimit = 0;  // as a file may hold it
+        c.doc().WorkData.FeatChannel.OffSetFre = 7;
+        c.open();
+        c.main.commitPendingEdits();
+        QCOMPARE(c.doc().WorkData.Options.MaxLimit, 0);
+        QCOMPARE(c.doc().WorkData.FeatChannel.OffSetFre, 7);
+        // Typed but not left yet, as when Save is chosen from the menu.
+        QTest::keyClicks(c.opt<QLineEdit>("Text1"), "5");
+        c.main.commitPendingEdits();
+        QCOMPARE(c.opt<QLineEdit>("Text1")->text(), QString("7.0"));
+        QCOMPARE(c.doc().WorkData.Options.MaxLimit, 70);
+    }
+
     void amShortensThePowerListAndStoresTheHighestAmPower() {
         OptionsRun c;
         ChannelRecord& feat = c.doc().WorkData.FeatChannel;
