@@ -119,21 +119,17 @@ FrmOptFeatures::FrmOptFeatures(Document& doc, QWidget* parent) : QWidget(parent)
     Refreshing = true;
     try {
         helpButton_->hide();
-        // Band-mode layout: the +/-5 kHz field only exists for no band mode
-        // the window knows; CB has no shift, no power choice and no offset.
+        // Band-mode layout: +/-5 kHz is never offered; CB channels have no
+        // shift, no power choice and no offset.
         const bool cb = doc_.BandMode == kBandCB;
-        for (int i : {7}) {
+        QList<int> hidden{7};
+        if (cb) hidden << 1 << 9;
+        for (int i : hidden) {
             fields_[i]->hide();
             fieldLabels_[i]->hide();
         }
-        if (cb) {
-            for (int i : {1, 9}) {
-                fields_[i]->hide();
-                fieldLabels_[i]->hide();
-            }
-            offset_->hide();
-            offsetLabel_->hide();
-        }
+        offset_->setVisible(!cb);
+        offsetLabel_->setVisible(!cb);
         items_[1]->setVisible(!cb);
         country_->setVisible(cb);
         subCountry_->hide();
