@@ -147,6 +147,22 @@ class ChannelEditWindowTest : public QObject {
         QCOMPARE(c.ed("Combo4")->currentIndex(), 2);
     }
 
+    void opensFromTheGridOnTheRowOfItsEditCell() {
+        EditRun c;
+        c.add(3, "28.3");
+        c.enter(3, 7);
+        QVERIFY(c.main.findWindow(gui::win::kChannelEdit));
+        QCOMPARE(c.ed("Combo1")->currentText(), QString("3"));
+        QCOMPARE(c.ed<QLineEdit>("Text1")->text(), QString("28.30000"));
+        QVERIFY(c.doc().ChannelEditOpen);
+        // Open already: brought to the front, keeping its own channel.
+        c.enter(5, 7);
+        QCOMPARE(c.main.openWindowNames().count(gui::win::kChannelEdit), 1);
+        QCOMPARE(c.ed("Combo1")->currentText(), QString("3"));
+        c.main.closeWindowsNamed(gui::win::kChannelEdit);
+        QVERIFY(!c.doc().ChannelEditOpen);
+    }
+
     void gridEditsKeepTheirRowWhileTheEditWindowShowsAnother() {
         EditRun c;
         c.add(1, "28.1").Scan = 0;
@@ -168,18 +184,18 @@ class ChannelEditWindowTest : public QObject {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("offset") << "Text2"
-                                << "250"
-                                << "250";
-        QTest::newRow("offset step") << "Text2"
-                                     << "252"
-                                     << "250";
-        QTest::newRow("offset emptied") << "Text2"
-                                        << ""
-                                        << "100";
-        QTest::newRow("frequency") << "Text1"
-                                   << "28.5"
-                                   << "28.50000";
+        const struct {
+            const char *name, *box, *typed, *shown;
+        } rows[] = {
+            {"offset", "Text2", "250", "250"},
+            {"offset step", "Text2", "252", "250"},
+            {"offset emptied", "Text2", "", "100"},
+            {"offset letters", "Text2", "2x5.0", "250"},
+            {"frequency", "Text1", "28.5", "28.50000"},
+            {"frequency letters", "Text1", "2x8,.6", "28.60000"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.name) << QString(r.box) << QString(r.typed) << QString(r.shown);
     }
     void boxesStoreWhenLeft() {
         QFETCH(QString, box);
