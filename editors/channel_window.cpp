@@ -23,6 +23,7 @@
 #include "codec/text_helpers.h"
 #include "editors/cell_editors.h"
 #include "editors/channel_grid.h"
+#include "editors/editor_controls.h"
 #include "editors/group_panel.h"
 #include "model/bands.h"
 #include "model/channel_list.h"
@@ -53,10 +54,6 @@ const QColor kEditCellBack(220, 220, 220);
 // the second selector tells apart.
 const QStringList kCountries{"EU", "CE", "U", "PL", "I2", "DE", "IN", "MEM"};
 const QStringList kUkSelector{"U", "UK"};
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 }  // namespace
 
@@ -379,8 +376,7 @@ void ChannelWindow::ShowRowData(int recordIndex, int row, bool clear) {
     }
     const ChannelRecord& ch = doc_.WorkChannels[static_cast<std::size_t>(recordIndex)];
     const std::string stored = cleanString(ch.Frequency.view());
-    grid_->item(r, kGridColFrequency)
-        ->setText(qs(displayFrequency(stored, shownGroup(), doc_)));
+    grid_->item(r, kGridColFrequency)->setText(qs(displayFrequency(stored, shownGroup(), doc_)));
     auto choice = [](int column, int value) {
         return qs(listItem(gridChoiceItems(column), value));
     };

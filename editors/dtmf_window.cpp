@@ -114,9 +114,9 @@ void DtmfWindow::showData() {
     const DtmfSettings& d = doc_.WorkData.Dtmf;
     const int16_t shown[4] = {d.DtmfRate, d.FirstDigitTime, d.FirstDigitDelay, d.StarHashTime};
     for (int i = 0; i < 4; ++i)
-        selectByText(timing_[static_cast<std::size_t>(i)],
-                     QString::number(shown[i] * kTimingUnits[i]));
-    selectByIndex(timing_[kDKeyList], d.DKeySetting);
+        showItemNamed(timing_[static_cast<std::size_t>(i)],
+                      QString::number(shown[i] * kTimingUnits[i]));
+    showItemAt(timing_[kDKeyList], d.DKeySetting);
     {
         const QSignalBlocker quiet(display_);
         display_->setChecked(d.DtmfDisplay == 1);

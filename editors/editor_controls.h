@@ -1,35 +1,66 @@
 #pragma once
 
-// Small helpers the settings editors (keys, DTMF, tone tips) share: the list
-// selection rules with their fallbacks, the Close button, closing the child
-// window frame and labels that name their control.
+// Small pieces the editor windows share: choosing a list item with the
+// usual fallbacks (with its change signal, or quietly), labels that name
+// their control, closing the child window frame, and the key rules of the
+// numeric text boxes.
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QPushButton>
+#include <QObject>
 #include <QSignalBlocker>
 #include <string>
 
+#include "editors/cell_editors.h"
+
 namespace zq61::gui {
+
+// The list item equal to `text`, else the first one (none in an empty list).
+void selectByText(QComboBox* list, const QString& text);
+// The item at `index`, else the first one (none in an empty list).
+void selectByIndex(QComboBox* list, int index);
+// True when `index` names no item of the list (negative or past its end).
+bool NotInComboList(const QComboBox* list, int index);
+
+// Installed on a numeric text box of an editor window: only the keys that
+// numericKeyPasses lets through reach it, pasting with the middle mouse
+// button is blocked, Enter moves the focus on as Tab does (the box's
+// focus-loss store runs then), and the box selects its whole text when it
+// receives the focus.
+class NumericBoxKeys : public QObject {
+  public:
+    static void install(QLineEdit* box, NumericKind kind);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    NumericBoxKeys(QLineEdit* box, NumericKind kind) : QObject(box), kind_(kind) {}
+    NumericKind kind_;
+};
+
+// Moves the focus from `from` to the next control that takes it, as Tab would.
+void focusNextFrom(QWidget* from);
 
 inline QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// Selects item `index`; an index outside the list selects the first item,
-// an empty list selects nothing. Sends no change signal: the stored value
-// stays as it is until the user picks.
-inline void selectByIndex(QComboBox* list, int index) {
+// Shows item `index` without a change signal (the stored value stays as it
+// is until the user picks); an index outside the list shows the first item,
+// an empty list shows nothing.
+inline void showItemAt(QComboBox* list, int index) {
     const QSignalBlocker quiet(list);
     if (list->count() == 0) return;
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : 0);
 }
 
-// Selects the first item whose text equals `text`, item 0 when none does.
-inline void selectByText(QComboBox* list, const QString& text) {
-    const int found = list->findText(text, Qt::MatchExactly);
-    selectByIndex(list, found);
+// Shows the first item whose text equals `text`, item 0 when none does,
+// without a change signal.
+inline void showItemNamed(QComboBox* list, const QString& text) {
+    showItemAt(list, list->findText(text, Qt::MatchExactly));
 }
 
 // A label placed beside `buddy` that names it for the keyboard and for

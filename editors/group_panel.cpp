@@ -1,4 +1,5 @@
 #include "editors/group_panel.h"
+#include "editors/editor_controls.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,10 +19,6 @@ namespace {
 
 // Groups with their own settings: the banks and country plans (0..9).
 constexpr int kGroupsWithSettings = 10;
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 void select(QComboBox* box, int index) {
     const QSignalBlocker quiet(box);

@@ -85,10 +85,10 @@ KeyWindow::KeyWindow(Document& doc, QWidget* parent) : QWidget(parent), doc_(doc
 
 void KeyWindow::showData() {
     const KeySettings& keys = doc_.WorkData.Keys;
-    selectByIndex(modeSet_, keys.KeyModeSet);
+    showItemAt(modeSet_, keys.KeyModeSet);
     for (int i = 0; i < kKeyLists; ++i)
-        selectByIndex(functions_[static_cast<std::size_t>(i)],
-                      keys.KeyFunctions[static_cast<std::size_t>(i)] - 1);
+        showItemAt(functions_[static_cast<std::size_t>(i)],
+                   keys.KeyFunctions[static_cast<std::size_t>(i)] - 1);
 }
 
 }  // namespace zq61::gui

@@ -134,12 +134,12 @@ ToneTip& ToneTipsWindow::tip() {
 
 void ToneTipsWindow::showTip() {
     const ToneTip& t = tip();
-    selectByIndex(count_, t.Count);
-    selectByIndex(pause_, t.Pause);
+    showItemAt(count_, t.Count);
+    showItemAt(pause_, t.Pause);
     for (int j = 0; j < kSteps; ++j) {
         const ToneStep& s = t.Steps[static_cast<std::size_t>(j)];
-        selectByIndex(pitch_[static_cast<std::size_t>(j)], offeredPitchIndex(s.Pitch));
-        selectByIndex(length_[static_cast<std::size_t>(j)], s.Duration);
+        showItemAt(pitch_[static_cast<std::size_t>(j)], offeredPitchIndex(s.Pitch));
+        showItemAt(length_[static_cast<std::size_t>(j)], s.Duration);
     }
     graph_->showTip(&t);
 }

@@ -1,0 +1,71 @@
+#include "editors/editor_controls.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <algorithm>
+
+namespace zq61::gui {
+
+void selectByText(QComboBox* list, const QString& text) {
+    const int i = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    list->setCurrentIndex(list->count() == 0 ? -1 : std::max(i, 0));
+}
+
+void selectByIndex(QComboBox* list, int index) {
+    list->setCurrentIndex(list->count() == 0 ? -1 : NotInComboList(list, index) ? 0 : index);
+}
+
+bool NotInComboList(const QComboBox* list, int index) {
+    return index < 0 || index >= list->count();
+}
+
+void focusNextFrom(QWidget* from) {
+    QWidget* next = from->nextInFocusChain();
+    while (next && next != from &&
+           (!(next->focusPolicy() & Qt::TabFocus) || !next->isEnabled() ||
+            !next->isVisibleTo(from->window()) || from->isAncestorOf(next)))
+        next = next->nextInFocusChain();
+    if (next && next != from) next->setFocus(Qt::TabFocusReason);
+}
+
+void NumericBoxKeys::install(QLineEdit* box, NumericKind kind) {
+    box->installEventFilter(new NumericBoxKeys(box, kind));
+}
+
+bool NumericBoxKeys::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box) return false;
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                focusNextFrom(box);
+                return true;
+            }
+            return !numericKeyPasses(*key, kind_);
+        }
+        case QEvent::ShortcutOverride: {
+            // Enter belongs to the box, not to a default button.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) event->accept();
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) return true;
+            break;
+        case QEvent::FocusIn:
+            // After the click that brought the focus has placed the cursor.
+            QTimer::singleShot(0, box, [box] {
+                if (box->hasFocus()) box->selectAll();
+            });
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+}  // namespace zq61::gui
