@@ -487,14 +487,9 @@ void FrmCHInfoEdit::groupChosen(int group) {
 }
 
 void FrmCHInfoEdit::countryChanged() {
-    const bool uk = country_->currentText() == "U";
-    subCountry_->setVisible(uk && country_->isVisibleTo(this));
-    if (uk && subCountry_->currentIndex() < 0) {
-        const QSignalBlocker quiet(subCountry_);
-        subCountry_->setCurrentIndex(0);
-    }
+    const QString name =
+        followCountrySelector(country_, subCountry_, country_->currentText() == "U", this);
     if (Refreshing) return;
-    const QString name = uk ? subCountry_->currentText() : country_->currentText();
     const int group = group_->findText(name, Qt::MatchExactly);
     if (group >= 0) group_->setCurrentIndex(group);
 }

@@ -310,14 +310,9 @@ void ChannelWindow::ChangeGroup() {
 
 void ChannelWindow::countryChanged() {
     // The U/UK selector is there only while "U" is chosen.
-    const bool uk = country_->currentText() == "U";
-    subCountry_->setVisible(uk && country_->isVisibleTo(this));
-    if (uk && subCountry_->currentIndex() < 0) {
-        const QSignalBlocker quiet(subCountry_);
-        subCountry_->setCurrentIndex(0);
-    }
+    const QString name =
+        followCountrySelector(country_, subCountry_, country_->currentText() == "U", this);
     if (GroupSyncing) return;
-    const QString name = uk ? subCountry_->currentText() : country_->currentText();
     const int group = groupList_->findText(name, Qt::MatchExactly);
     if (group >= 0) groupList_->setCurrentIndex(group);
 }

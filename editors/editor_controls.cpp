@@ -21,6 +21,16 @@ bool NotInComboList(const QComboBox* list, int index) {
     return index < 0 || index >= list->count();
 }
 
+QString followCountrySelector(QComboBox* country, QComboBox* sub, bool ukChosen,
+                              const QWidget* window) {
+    sub->setVisible(ukChosen && country->isVisibleTo(window));
+    if (ukChosen && sub->currentIndex() < 0) {
+        const QSignalBlocker quiet(sub);
+        sub->setCurrentIndex(0);
+    }
+    return ukChosen ? sub->currentText() : country->currentText();
+}
+
 void focusNextFrom(QWidget* from) {
     QWidget* next = from->nextInFocusChain();
     while (next && next != from &&

@@ -41,6 +41,13 @@ class NumericBoxKeys : public QObject {
     NumericKind kind_;
 };
 
+// The CB country selectors: while the country selector's U/UK item is chosen
+// (`ukChosen`), the sub-selector shows, with an item chosen; otherwise it is
+// hidden. Returns the name the pair chooses: the sub-selector's text while it
+// shows, else the country selector's.
+QString followCountrySelector(QComboBox* country, QComboBox* sub, bool ukChosen,
+                              const QWidget* window);
+
 // Moves the focus from `from` to the next control that takes it, as Tab would.
 void focusNextFrom(QWidget* from);
 

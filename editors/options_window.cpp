@@ -383,14 +383,9 @@ void FrmOptFeatures::RefreshDtmfLists() {
 }
 
 void FrmOptFeatures::countryChanged() {
-    const bool uk = country_->currentIndex() == kUkCountry;
-    subCountry_->setVisible(uk && country_->isVisibleTo(this));
-    if (uk && subCountry_->currentIndex() < 0) {
-        const QSignalBlocker quiet(subCountry_);
-        subCountry_->setCurrentIndex(0);
-    }
+    const QString name = followCountrySelector(country_, subCountry_,
+                                               country_->currentIndex() == kUkCountry, this);
     if (Refreshing) return;
-    const QString name = uk ? subCountry_->currentText() : country_->currentText();
     // "EI" names no group: the first group of the list.
     selectByText(items_[1], name);
 }
