@@ -13,6 +13,7 @@
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 
 #include "app/file_dialogs.h"
 #include "app/main_window.h"
@@ -20,6 +21,8 @@
 #include "app/program_run.h"
 #include "app/splash_window.h"
 #include "editors/register_editor_windows.h"
+#include "link/windows/radio_link.h"
+#include "link/windows/register_link_windows.h"
 
 namespace {
 
@@ -61,10 +64,15 @@ int main(int argc, char** argv) {
                               zq61::localeNameFromEnvironment());
     prompter.setApplicationTitle(&run.context().applicationTitle);
     zq61::gui::registerEditorWindows(run.context().windows);
+    zq61::gui::registerLinkWindows(run.context().windows);
 
     const QString screenshot = qEnvironmentVariable("ZQ61_SCREENSHOT");
+    std::unique_ptr<zq61::gui::RadioLink> link;
     run.onMainWindow = [&](zq61::gui::MainWindow& main) {
         prompter.setParentWindow(&main);
+        link = std::make_unique<zq61::gui::RadioLink>(main);
+        prompter.setPasswordWindow(
+            [&link](const std::string& current) { return link->askPassword(current); });
         if (!screenshot.isEmpty()) {
             QTimer::singleShot(1500, &main, [&main, screenshot] {
                 main.grab().save(screenshot);

@@ -130,9 +130,16 @@ void MainWindow::ApplyMainTexts() {
     const Document& doc = ctx_.document;
     fileFilter_ = ctx_.text(txt::kDataFileType) + " (*.dat)";
     const Settings& s = ctx_.settings;
-    panels_[2]->setText(ctx_.text(txt::kPortPanel) + (s.PortName.empty()
-                                                          ? QString::number(s.ComPortNumber)
-                                                          : QString::fromStdString(s.PortName)));
+    // "Port: COM" and the number; a port chosen by its path shows the path
+    // in place of "COM" and the number.
+    QString portPanel = ctx_.text(txt::kPortPanel);
+    if (s.PortName.empty()) {
+        portPanel += QString::number(s.ComPortNumber);
+    } else {
+        if (portPanel.endsWith("COM")) portPanel.chop(3);
+        portPanel += QString::fromStdString(s.PortName);
+    }
+    panels_[2]->setText(portPanel);
     panels_[1]->setText(QString::fromStdString(cleanString(doc.ModelName) + "[" +
                                                bandModeName(doc.BandMode) + ":" +
                                                doc.BandRangeText + "]"));
