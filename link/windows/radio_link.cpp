@@ -7,6 +7,7 @@
 #include "app/window_names.h"
 #include "link/qt/port_names.h"
 #include "link/windows/password_dialog.h"
+#include "link/windows/port_problem.h"
 #include "link/windows/progress_window.h"
 #include "model/text_ids.h"
 
@@ -32,8 +33,7 @@ RadioLink::RadioLink(MainWindow& main)
     waitSaveDataTimer_.setSingleShot(true);
     waitSaveDataTimer_.setInterval(kWaitSaveDataMs);
     connect(&waitSaveDataTimer_, &QTimer::timeout, this, [this] {
-        usePortOfSettings();
-        engine_.WriteToRadio();
+        if (portUsable()) engine_.WriteToRadio();
     });
     ctx_.radio = this;
 }
@@ -55,6 +55,24 @@ void RadioLink::usePortOfSettings() {
     if (!engine_.isBusy()) port_.setPortName(portName());
 }
 
+// Opens and closes the port before the engine does, so that a port that
+// cannot be used is explained: the system's reason and what to do.
+bool RadioLink::portUsable() {
+    if (engine_.isBusy()) return true;  // the engine ignores the command anyway
+    usePortOfSettings();
+    if (port_.open()) {
+        port_.close();
+        return true;
+    }
+    QStringList present;
+    for (const PresentPort& p : portLister_ ? portLister_() : std::vector<PresentPort>{})
+        present << p.device;
+    const PortFacts facts = portFacts(port_.portName(), port_.errorText(), present);
+    ctx_.document.prompter->message(Prompt::ofText(
+        txt::kPortError, portProblemText(ctx_.texts, facts).toStdString(), PromptIcon::Error));
+    return false;
+}
+
 std::optional<std::string> RadioLink::askPassword(const std::string& current) {
     return askRadioPassword(ctx_.texts, current,
                             progress_ ? static_cast<QWidget*>(progress_.data()) : &main_,
@@ -64,8 +82,7 @@ std::optional<std::string> RadioLink::askPassword(const std::string& current) {
 // ---- commands ----
 
 void RadioLink::readFromRadio() {
-    usePortOfSettings();
-    engine_.ReadFromRadio();
+    if (portUsable()) engine_.ReadFromRadio();
 }
 
 // The pending edits were handed to the document just before; the write
@@ -76,8 +93,7 @@ void RadioLink::writeToRadio() {
 }
 
 void RadioLink::ReadRMGDataFromRadio() {
-    usePortOfSettings();
-    engine_.ReadRMGDataFromRadio();
+    if (portUsable()) engine_.ReadRMGDataFromRadio();
 }
 
 void RadioLink::editPassword() {

@@ -78,6 +78,8 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
     // Cancel in the progress window.
     void cancelTransfer();
     void usePortOfSettings();
+    // False (after message 9003 with the reason) when the port cannot be used.
+    bool portUsable();
 
     MainWindow& main_;
     AppContext& ctx_;

@@ -21,8 +21,10 @@
 #include "gui_test_support.h"
 #include "link/engine/memory_map.h"
 #include "link/engine/radio_info.h"
+#include "link/qt/qt_serial_link.h"
 #include "link/windows/password_dialog.h"
 #include "link/windows/port_dialog.h"
+#include "link/windows/port_problem.h"
 #include "link/windows/progress_window.h"
 #include "link/windows/radio_link.h"
 #include "link/windows/register_link_windows.h"
@@ -394,6 +396,59 @@ class RadioLinkTest : public QObject {
         QCOMPARE(first->findChild<QComboBox*>("Combo3")->currentText(), bandName);
         QCOMPARE(first->findChild<QComboBox*>("Combo1_1")->currentText(), range);
         QVERIFY(first->findChild<QPushButton*>("CommandHelp")->isHidden());
+    }
+
+    // A port that cannot be opened is explained after 9003: the ports that
+    // exist, the group to join, or the other program that holds it.
+    void portProblem_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("accessible");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<int>("advice");
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("missing") << false << false << QStringList{"/dev/ttyUSB0", "/dev/ttyS0"}
+                                 << int(txt::kPortMissing) << "/dev/ttyUSB0\r\n/dev/ttyS0";
+        QTest::newRow("no port at all")
+            << false << false << QStringList{} << int(txt::kPortNoneFound) << "";
+        QTest::newRow("permission")
+            << true << false << QStringList{} << int(txt::kPortNoPermission) << " uucp";
+        QTest::newRow("busy") << true << true << QStringList{} << int(txt::kPortBusy) << "";
+    }
+    void portProblem() {
+        QFETCH(bool, exists);
+        QFETCH(bool, accessible);
+        QFETCH(QStringList, present);
+        QFETCH(int, advice);
+        QFETCH(QString, ending);
+        LinkRun run;
+        gui::PortFacts facts{"/dev/ttyUSB1", "No such file", exists, accessible, "uucp", present};
+        const QString shown = gui::portProblemText(run.gui.ctx().texts, facts);
+        QVERIFY(shown.startsWith(run.gui.ctx().text(txt::kPortError)));
+        QVERIFY(shown.contains("/dev/ttyUSB1: No such file"));
+        QVERIFY(shown.contains(run.gui.ctx().text(advice)));
+        QVERIFY(shown.endsWith(ending));
+    }
+    // The same through the commands, on ports that are really missing or
+    // held by another program; the transfer does not start.
+    void portProblemLive() {
+        LinkRun run;
+        run.link->setPortLister([] { return std::vector<gui::PresentPort>{{"/dev/ttyUSB7", ""}}; });
+        run.usePort("/dev/zq61-no-such-port");
+        run.command("mnuReadFromRadio");
+        SimRadio radio({});
+        QtSerialLink other;
+        other.setPortName(radio.port());
+        QVERIFY(other.open());
+        run.usePort(radio.port());
+        run.command("MnuLocalInfo");
+        run.waitIdle();
+        std::vector<std::string> errors;
+        for (const auto& r : run.gui.prompter.shown)
+            if (r.textId == txt::kPortError) errors.push_back(r.text);
+        QCOMPARE(int(errors.size()), 2);
+        QVERIFY(QString::fromStdString(errors[0]).endsWith("/dev/ttyUSB7"));
+        QVERIFY(QString::fromStdString(errors[1]).endsWith(run.gui.ctx().text(txt::kPortBusy)));
+        QVERIFY(!run.gui.prompter.showed(txt::kConfirmRead));
     }
 
     // The port dialog enables exactly the ports that exist and keeps a
