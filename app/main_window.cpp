@@ -133,11 +133,13 @@ void MainWindow::ApplyMainTexts() {
     // "Port: COM" and the number; a port chosen by its path shows the path
     // in place of "COM" and the number.
     QString portPanel = ctx_.text(txt::kPortPanel);
-    if (s.PortName.empty()) {
+    const QString path = !radio().portOverride().isEmpty() ? radio().portOverride()
+                                                           : QString::fromStdString(s.PortName);
+    if (path.isEmpty()) {
         portPanel += QString::number(s.ComPortNumber);
     } else {
         if (portPanel.endsWith("COM")) portPanel.chop(3);
-        portPanel += QString::fromStdString(s.PortName);
+        portPanel += path;
     }
     panels_[2]->setText(portPanel);
     panels_[1]->setText(QString::fromStdString(cleanString(doc.ModelName) + "[" +

@@ -36,6 +36,7 @@ RadioLink::RadioLink(MainWindow& main)
         if (portUsable()) engine_.WriteToRadio();
     });
     ctx_.radio = this;
+    if (!portOverride().isEmpty()) main_.ApplyMainTexts();  // the status bar shows it
 }
 
 RadioLink::~RadioLink() {
@@ -46,9 +47,14 @@ RadioLink::~RadioLink() {
     delete progress_.data();
 }
 
+QString RadioLink::portOverride() const {
+    const QString override = qEnvironmentVariable(kPortOverrideVariable).trimmed();
+    return override.isEmpty() ? QString() : resolvePortName(override);
+}
+
 QString RadioLink::portName() const {
-    const QString override = qEnvironmentVariable(kPortOverrideVariable);
-    return override.isEmpty() ? radioPortName(ctx_.settings) : resolvePortName(override);
+    const QString override = portOverride();
+    return override.isEmpty() ? radioPortName(ctx_.settings) : override;
 }
 
 void RadioLink::usePortOfSettings() {

@@ -59,6 +59,7 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
     void editPassword() override;
     void choosePort() override;
     void closePort() override;
+    QString portOverride() const override;
 
     // ---- TransferHost ----
     void openProgressWindow(TransferOperation operation) override;

@@ -48,6 +48,10 @@ class SimRadio {
         savePath_ = dir_.filePath("saved.bin");
         if (!memory.isEmpty()) args << "--memory" << file("memory.bin", memory);
         if (!info.isEmpty()) args << "--info" << file("info.bin", info);
+        // Answers at once unless the test asks for a delay.
+        if (!args.contains("--reply-delay"))
+            args << "--reply-delay"
+                 << "0";
         args << "--save-memory" << savePath_;
         process_.start(ZQ61_PROGRAM_DIR "/zq61-sim", args);
         if (process_.waitForReadyRead(5000)) port_ = QString(process_.readLine()).trimmed();
