@@ -158,16 +158,24 @@ class WatchingPrompter : public ScriptedPrompter {
     }
 };
 
-// Records the progress window's bar while it exists.
+// Records every value of the progress window's bar, from the moment the
+// window is there.
 struct ProgressWatch {
     explicit ProgressWatch(gui::RadioLink& link) {
         timer.setInterval(1);
         QObject::connect(&timer, &QTimer::timeout, [this, &link] {
-            if (auto* w = link.progressWindow()) highest = std::max(highest, w->progressValue());
+            auto* w = link.progressWindow();
+            if (!w || w == watched) return;
+            watched = w;
+            auto* bar = w->findChild<QProgressBar*>("ProgressBar1");
+            highest = std::max(highest, bar->value());
+            QObject::connect(bar, &QProgressBar::valueChanged,
+                             [this](int v) { highest = std::max(highest, v); });
         });
         timer.start();
     }
     QTimer timer;
+    QPointer<gui::FrmProgress> watched;
     int highest = -1;
 };
 
@@ -332,7 +340,8 @@ class RadioLinkTest : public QObject {
     }
 
     // After the failure prompt's OK the transfer starts again: the bar and
-    // its label are back at 0; Cancel ends it and closes the window.
+    // its label are back at 0; Cancel ends it, closes the window and leaves
+    // the document and the open windows as they were.
     void failurePromptRestartsProgress() {
         LinkRun run;
         SilentLine line;
@@ -347,8 +356,12 @@ class RadioLinkTest : public QObject {
             w->SetProgressValue(37);  // as if blocks had been read
         };
         run.gui.doc().prompter = &prompter;
+        const QByteArray before = packed(run.gui.doc());
+        const QStringList windows = run.gui.main().openWindowNames();
         run.command("mnuReadFromRadio");
         run.waitIdle();
+        QCOMPARE(packed(run.gui.doc()), before);
+        QCOMPARE(run.gui.main().openWindowNames(), windows);
         QCOMPARE(int(seen.size()), 2);
         QCOMPARE(seen[1].first, 0);
         QCOMPARE(seen[1].second, QString("0%"));
