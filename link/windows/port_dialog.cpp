@@ -64,14 +64,14 @@ FrmSetComm::FrmSetComm(const Texts& texts, Settings& settings, PortLister lister
         grid->addWidget(button, (n - 1) / 4, (n - 1) % 4);
     }
 
-    auto* othersLabel = new QLabel(tr("Other ports:"));
+    auto* othersLabel = new QLabel(text(txt::kPortOthers));
     othersLabel->setBuddy(others_);
     others_->setObjectName("OtherPorts");
     others_->setAccessibleName(othersLabel->text());
-    auto* pathLabel = new QLabel(tr("&Port path:"));
+    auto* pathLabel = new QLabel(text(txt::kPortPath));
     pathLabel->setBuddy(path_);
     path_->setObjectName("PortPath");
-    path_->setAccessibleName(tr("Port path"));
+    path_->setAccessibleName(pathLabel->text().remove('&'));
     path_->setPlaceholderText("/dev/ttyUSB0");
 
     auto* ok = new QPushButton;

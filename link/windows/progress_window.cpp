@@ -76,7 +76,7 @@ FrmProgress::FrmProgress(const Texts& texts, Prompter& prompter, TransferOperati
         bar_->setValue(0);
         label2_->setText("0%");
     });
-    setWindowModality(Qt::ApplicationModal);
+    setWindowModality(Qt::WindowModal);
 }
 
 void FrmProgress::ChangShowByLanguage(const Texts& texts, TransferOperation operation) {

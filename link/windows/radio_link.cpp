@@ -36,11 +36,17 @@ RadioLink::RadioLink(MainWindow& main)
         if (portUsable()) engine_.WriteToRadio();
     });
     ctx_.radio = this;
+    // A new document ends whatever transfer state is left (none can run
+    // while the progress window is up; this is the program's safety net).
+    ctx_.resetLink = [this] {
+        if (engine_.isBusy()) engine_.cancel();
+    };
     if (!portOverride().isEmpty()) main_.ApplyMainTexts();  // the status bar shows it
 }
 
 RadioLink::~RadioLink() {
     if (ctx_.radio == this) ctx_.radio = nullptr;
+    ctx_.resetLink = nullptr;
     readOkTimer_.stop();
     waitSaveDataTimer_.stop();
     engine_.cancel();

@@ -313,11 +313,13 @@ class RadioLinkTest : public QObject {
     // cancelled write says the radio is partly written.
     void cancel_data() {
         QTest::addColumn<QString>("command");
-        QTest::newRow("read") << "mnuReadFromRadio";
-        QTest::newRow("write") << "mnuWriteToRadio";
+        QTest::addColumn<bool>("escape");  // Esc rather than the Cancel button
+        QTest::newRow("read") << "mnuReadFromRadio" << false;
+        QTest::newRow("write, Esc") << "mnuWriteToRadio" << true;
     }
     void cancel() {
         QFETCH(QString, command);
+        QFETCH(bool, escape);
         LinkRun run;
         Document& doc = run.gui.doc();
         SimRadio radio({"--reply-delay", "3"}, bytesOf(radioImage(doc)));
@@ -328,7 +330,10 @@ class RadioLinkTest : public QObject {
         run.command(command.toLatin1().constData());
         QTRY_VERIFY_WITH_TIMEOUT(run.link->engine().snapshot().blockIndex >= 20, 20000);
         QVERIFY(run.link->progressWindow());
-        run.link->progressWindow()->findChild<QPushButton*>("CommandCancel")->click();
+        if (escape)
+            QTest::keyClick(run.link->progressWindow(), Qt::Key_Escape);
+        else
+            run.link->progressWindow()->findChild<QPushButton*>("CommandCancel")->click();
         run.waitIdle();
         QVERIFY(!run.link->progressWindow());
         QVERIFY(!run.gui.prompter.showed(txt::kReadDone));
