@@ -128,8 +128,10 @@ void RadioLink::closePort() {
 
 void RadioLink::cancelTransfer() {
     const TransferSnapshot now = engine_.snapshot();
-    writeInterrupted_ = now.operation == TransferOperation::Write &&
-                        (now.phase == TransferPhase::Blocks || now.phase == TransferPhase::End);
+    // Once "END" is out every frame is in the radio: only a cancel among the
+    // frames leaves it partly written.
+    writeInterrupted_ =
+        now.operation == TransferOperation::Write && now.phase == TransferPhase::Blocks;
     engine_.cancel();
 }
 

@@ -169,7 +169,7 @@ struct ProgressWatch {
             watched = w;
             auto* bar = w->findChild<QProgressBar*>("ProgressBar1");
             highest = std::max(highest, bar->value());
-            QObject::connect(bar, &QProgressBar::valueChanged,
+            QObject::connect(bar, &QProgressBar::valueChanged, &timer,
                              [this](int v) { highest = std::max(highest, v); });
         });
         timer.start();
@@ -348,10 +348,10 @@ class RadioLinkTest : public QObject {
     // its label are back at 0; Cancel ends it, closes the window and leaves
     // the document and the open windows as they were.
     void failurePromptRestartsProgress() {
+        WatchingPrompter prompter;  // outlives the run that uses it
         LinkRun run;
         SilentLine line;
         run.usePort(line.path());
-        WatchingPrompter prompter;
         prompter.answers = {PromptAnswer::Ok, PromptAnswer::Ok, PromptAnswer::Cancel};
         std::vector<std::pair<int, QString>> seen;
         prompter.onQuestion = [&](const Prompt& p) {
