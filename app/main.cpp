@@ -14,6 +14,7 @@
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 
 #include "app/file_dialogs.h"
 #include "app/main_window.h"
@@ -21,6 +22,8 @@
 #include "app/program_run.h"
 #include "app/splash_window.h"
 #include "editors/register_editor_windows.h"
+#include "link/windows/radio_link.h"
+#include "link/windows/register_link_windows.h"
 
 namespace {
 
@@ -62,13 +65,18 @@ int main(int argc, char** argv) {
                               zq61::localeNameFromEnvironment());
     prompter.setApplicationTitle(&run.context().applicationTitle);
     zq61::gui::registerEditorWindows(run.context().windows);
+    zq61::gui::registerLinkWindows(run.context().windows);
 
     const QString screenshot = qEnvironmentVariable("ZQ61_SCREENSHOT");
     // A .dat file named on the command line opens as soon as the main window is there.
     const QStringList arguments = QCoreApplication::arguments();
     const QString fileToOpen = arguments.size() > 1 ? arguments.at(1) : QString();
+    std::unique_ptr<zq61::gui::RadioLink> link;
     run.onMainWindow = [&](zq61::gui::MainWindow& main) {
         prompter.setParentWindow(&main);
+        link = std::make_unique<zq61::gui::RadioLink>(main);
+        prompter.setPasswordWindow(
+            [&link](const std::string& current) { return link->askPassword(current); });
         if (!fileToOpen.isEmpty())
             QTimer::singleShot(0, &main, [&main, fileToOpen] { main.openFile(fileToOpen); });
         if (!screenshot.isEmpty()) {

@@ -130,9 +130,18 @@ void MainWindow::ApplyMainTexts() {
     const Document& doc = ctx_.document;
     fileFilter_ = ctx_.text(txt::kDataFileType) + " (*.dat)";
     const Settings& s = ctx_.settings;
-    panels_[2]->setText(ctx_.text(txt::kPortPanel) + (s.PortName.empty()
-                                                          ? QString::number(s.ComPortNumber)
-                                                          : QString::fromStdString(s.PortName)));
+    // "Port: COM" and the number; a port chosen by its path shows the path
+    // in place of "COM" and the number.
+    QString portPanel = ctx_.text(txt::kPortPanel);
+    const QString path = !radio().portOverride().isEmpty() ? radio().portOverride()
+                                                           : QString::fromStdString(s.PortName);
+    if (path.isEmpty()) {
+        portPanel += QString::number(s.ComPortNumber);
+    } else {
+        if (portPanel.endsWith("COM")) portPanel.chop(3);
+        portPanel += path;
+    }
+    panels_[2]->setText(portPanel);
     panels_[1]->setText(QString::fromStdString(cleanString(doc.ModelName) + "[" +
                                                bandModeName(doc.BandMode) + ":" +
                                                doc.BandRangeText + "]"));

@@ -73,7 +73,7 @@ PromptAnswer MessageBoxPrompter::retryCancel(const Prompt& prompt) {
 }
 
 std::optional<std::string> MessageBoxPrompter::password(const std::string& current) {
-    // The radio link replaces this with its own password window.
+    if (passwordWindow_) return passwordWindow_(current);
     bool ok = false;
     const QString text = QInputDialog::getText(
         parent_ ? parent_.data() : QApplication::activeWindow(), title_ ? *title_ : QString(),

@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
 
 #include "model/prompter.h"
 
@@ -17,6 +20,10 @@ class MessageBoxPrompter : public Prompter {
     void setApplicationTitle(const QString* title) { title_ = title; }
     // Boxes are centred over this window while it exists.
     void setParentWindow(QWidget* w) { parent_ = w; }
+    // The radio's password window; until it is set a plain masked input box
+    // asks instead.
+    using PasswordWindow = std::function<std::optional<std::string>(const std::string& current)>;
+    void setPasswordWindow(PasswordWindow window) { passwordWindow_ = std::move(window); }
 
     void message(const Prompt& prompt) override;
     PromptAnswer okCancel(const Prompt& prompt) override;
@@ -30,6 +37,7 @@ class MessageBoxPrompter : public Prompter {
 
     const QString* title_ = nullptr;
     QPointer<QWidget> parent_;
+    PasswordWindow passwordWindow_;
 };
 
 }  // namespace zq61::gui

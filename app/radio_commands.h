@@ -4,6 +4,8 @@
 // password, port selection) and the serial port it owns. The radio link
 // supplies the implementation; the main window only dispatches to it.
 
+#include <QString>
+
 namespace zq61::gui {
 
 class RadioCommands {
@@ -16,6 +18,9 @@ class RadioCommands {
     virtual void choosePort() = 0;            // the port dialog
     // Closes the serial port when it is open (the program is ending).
     virtual void closePort() = 0;
+    // A port used for this run in place of the chosen one (shown in the
+    // status bar); empty when the chosen port is used.
+    virtual QString portOverride() const { return {}; }
 };
 
 }  // namespace zq61::gui

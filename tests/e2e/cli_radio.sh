@@ -94,6 +94,32 @@ expect_exit 1 read --port "$port" "$work/v.dat"
 grep -q -- "-> No" "$work/err" || fail "the version question was not answered No"
 stop_sim
 
+# Progress: one counting line on a terminal, nothing extra otherwise.
+start_sim
+expect_exit 0 read --port "$port" "$work/plain.dat"
+grep -q "%" "$work/err" && fail "a read to a file printed progress"
+if command -v script >/dev/null; then
+    timeout 180 script -qec "$cli read --port $port $work/tty.dat" /dev/null >"$work/tty.out" 2>&1
+    grep -q "Reading 100%" "$work/tty.out" || fail "a read on a terminal showed no progress"
+fi
+stop_sim
+
+# The demonstration radio of "./run --demo": channels in several banks,
+# DTMF codes and a service record.
+expect_exit 0 demo-image "$work/demo-mem.bin" "$work/demo-info.bin"
+start_sim --memory "$work/demo-mem.bin" --info "$work/demo-info.bin"
+expect_exit 0 read --port "$port" "$work/demo.dat"
+json "$work/demo.dat" | python3 -c '
+import json, sys
+d = json.load(sys.stdin)
+banks = {(c["ChNo"] - 1) // 40 for c in d["Channels"]
+         if c["ChNo"] <= 400 and c["Frequency"].strip() not in ("", "FFFFFFFF")}
+codes = [c for c in d["Dtmf"]["Codes"] if c["Length"] > 0]
+sys.exit(0 if len(banks) >= 3 and codes else 1)' || fail "the demonstration radio holds too little"
+expect_exit 0 info --port "$port"
+grep -q "ZQ61-000731" "$work/out" || fail "the demonstration radio has no service record"
+stop_sim
+
 # The simulator refuses an image of the wrong size.
 head -c 7000 "$work/rand.bin" >"$work/short.bin"
 timeout 10 "$sim" --memory "$work/short.bin" >"$work/out" 2>"$work/err"

@@ -4,6 +4,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <unistd.h>
+
 #include <iostream>
 
 #include "link/qt/port_names.h"
@@ -42,9 +44,30 @@ RadioSession::RadioSession(Context& context, Document& doc, TransferPrompter& pr
     timer_.setHandler([this] { engine_.OnReplyTimeout(); });
     if (options.trace)
         engine_.setTrace([](const std::string& line) { std::cerr << line << std::endl; });
+    // A trace prints lines of its own; the progress line would tear them.
+    progressOnTerminal_ = isatty(STDERR_FILENO) && !options.trace;
+}
+
+void RadioSession::openProgressWindow(TransferOperation operation) {
+    progressLabel_ = operation == TransferOperation::Write ? "Writing" : "Reading";
+    progressShown_ = -1;
+    showProgress(0);
+}
+
+void RadioSession::showProgress(int percent) {
+    if (!progressOnTerminal_ || percent == progressShown_) return;
+    progressShown_ = percent;
+    std::cerr << '\r' << progressLabel_ << ' ' << percent << '%' << std::flush;
+}
+
+void RadioSession::closeProgressWindow() {
+    if (progressShown_ < 0) return;
+    progressShown_ = -1;
+    std::cerr << std::endl;  // messages that follow start on a line of their own
 }
 
 void RadioSession::transferEnded(TransferOperation, TransferResult result) {
+    closeProgressWindow();
     ended_ = true;
     result_ = result;
     if (onEnded_) onEnded_();

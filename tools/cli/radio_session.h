@@ -54,6 +54,10 @@ class RadioSession : public TransferHost {
 
     // TransferHost
     void startReadOkTimer() override {}  // the command finishes the read itself
+    // On a terminal, one line on stderr that counts up: "Reading 42%".
+    void openProgressWindow(TransferOperation operation) override;
+    void showProgress(int percent) override;
+    void closeProgressWindow() override;
     void showReadDocument() override { readDocumentShown_ = true; }
     void showRadioInfo() override { radioInfoShown_ = true; }
     void terminateProgram() override { terminated_ = true; }
@@ -72,6 +76,9 @@ class RadioSession : public TransferHost {
     bool readDocumentShown_ = false;
     bool radioInfoShown_ = false;
     bool terminated_ = false;
+    bool progressOnTerminal_ = false;  // stderr is a terminal
+    const char* progressLabel_ = "";
+    int progressShown_ = -1;  // -1: no progress line on screen
 };
 
 }  // namespace zq61::cli

@@ -1,0 +1,194 @@
+#include "link/windows/radio_link.h"
+
+#include <QCoreApplication>
+
+#include "app/app_context.h"
+#include "app/main_window.h"
+#include "app/window_names.h"
+#include "link/qt/port_names.h"
+#include "link/windows/password_dialog.h"
+#include "link/windows/port_problem.h"
+#include "link/windows/progress_window.h"
+#include "model/text_ids.h"
+
+namespace zq61::gui {
+
+namespace {
+
+constexpr int kReadOkMs = 500;
+constexpr int kWaitSaveDataMs = 100;
+
+}  // namespace
+
+RadioLink::RadioLink(MainWindow& main)
+    : main_(main),
+      ctx_(main.context()),
+      engine_(ctx_.document, port_, timer_, *this, *ctx_.versions),
+      portLister_(presentPorts) {
+    port_.setReceiver([this](std::span<const uint8_t> bytes) { engine_.OnBytesArrived(bytes); });
+    timer_.setHandler([this] { engine_.OnReplyTimeout(); });
+    readOkTimer_.setSingleShot(true);
+    readOkTimer_.setInterval(kReadOkMs);
+    connect(&readOkTimer_, &QTimer::timeout, this, [this] { engine_.FinishRead(); });
+    waitSaveDataTimer_.setSingleShot(true);
+    waitSaveDataTimer_.setInterval(kWaitSaveDataMs);
+    connect(&waitSaveDataTimer_, &QTimer::timeout, this, [this] {
+        if (portUsable()) engine_.WriteToRadio();
+    });
+    ctx_.radio = this;
+    // A new document ends whatever transfer state is left (none can run
+    // while the progress window is up; this is the program's safety net).
+    ctx_.resetLink = [this] {
+        if (engine_.isBusy()) engine_.cancel();
+    };
+    if (!portOverride().isEmpty()) main_.ApplyMainTexts();  // the status bar shows it
+}
+
+RadioLink::~RadioLink() {
+    if (ctx_.radio == this) ctx_.radio = nullptr;
+    ctx_.resetLink = nullptr;
+    readOkTimer_.stop();
+    waitSaveDataTimer_.stop();
+    engine_.cancel();
+    delete progress_.data();
+}
+
+QString RadioLink::portOverride() const {
+    const QString override = qEnvironmentVariable(kPortOverrideVariable).trimmed();
+    return override.isEmpty() ? QString() : resolvePortName(override);
+}
+
+QString RadioLink::portName() const {
+    const QString override = portOverride();
+    return override.isEmpty() ? radioPortName(ctx_.settings) : override;
+}
+
+void RadioLink::usePortOfSettings() {
+    if (!engine_.isBusy()) port_.setPortName(portName());
+}
+
+// Opens and closes the port before the engine does, so that a port that
+// cannot be used is explained: the system's reason and what to do.
+bool RadioLink::portUsable() {
+    if (engine_.isBusy()) return true;  // the engine ignores the command anyway
+    usePortOfSettings();
+    if (port_.open()) {
+        port_.close();
+        return true;
+    }
+    QStringList present;
+    for (const PresentPort& p : portLister_ ? portLister_() : std::vector<PresentPort>{})
+        present << p.device;
+    const PortFacts facts = portFacts(port_.portName(), port_.errorText(), present);
+    ctx_.document.prompter->message(Prompt::ofText(
+        txt::kPortError, portProblemText(ctx_.texts, facts).toStdString(), PromptIcon::Error));
+    return false;
+}
+
+std::optional<std::string> RadioLink::askPassword(const std::string& current) {
+    return askRadioPassword(ctx_.texts, current,
+                            progress_ ? static_cast<QWidget*>(progress_.data()) : &main_,
+                            main_.runModal);
+}
+
+// ---- commands ----
+
+void RadioLink::readFromRadio() {
+    if (portUsable()) engine_.ReadFromRadio();
+}
+
+// The pending edits were handed to the document just before; the write
+// starts once the windows have finished with them.
+void RadioLink::writeToRadio() {
+    if (engine_.isBusy()) return;
+    waitSaveDataTimer_.start();
+}
+
+void RadioLink::ReadRMGDataFromRadio() {
+    if (portUsable()) engine_.ReadRMGDataFromRadio();
+}
+
+void RadioLink::editPassword() {
+    if (auto entered = askPassword(engine_.enteredPassword()))
+        engine_.setEnteredPassword(std::move(*entered));
+}
+
+void RadioLink::choosePort() {
+    FrmSetComm dialog(ctx_.texts, ctx_.settings, portLister_, &main_);
+    const int result = main_.runModal ? main_.runModal(dialog) : dialog.exec();
+    if (result == QDialog::Accepted) main_.ApplyMainTexts();
+}
+
+void RadioLink::closePort() {
+    readOkTimer_.stop();
+    waitSaveDataTimer_.stop();
+    engine_.cancel();
+    port_.close();
+}
+
+void RadioLink::cancelTransfer() {
+    const TransferSnapshot now = engine_.snapshot();
+    // Once "END" is out every frame is in the radio: only a cancel among the
+    // frames leaves it partly written.
+    writeInterrupted_ =
+        now.operation == TransferOperation::Write && now.phase == TransferPhase::Blocks;
+    engine_.cancel();
+}
+
+// ---- the engine's host ----
+
+void RadioLink::openProgressWindow(TransferOperation operation) {
+    closeProgressWindow();
+    progress_ = new FrmProgress(ctx_.texts, *ctx_.document.prompter, operation, &main_);
+    progress_->onCancel = [this] { cancelTransfer(); };
+    progress_->show();
+}
+
+void RadioLink::showProgress(int percent) {
+    if (progress_ && progress_->isVisible()) progress_->SetProgressValue(percent);
+}
+
+void RadioLink::closeProgressWindow() {
+    if (!progress_) return;
+    FrmProgress* window = progress_;
+    progress_ = nullptr;
+    window->onCancel = nullptr;
+    window->hide();
+    // The call may come from the window's own Cancel button.
+    window->deleteLater();
+}
+
+void RadioLink::closeChildWindows() {
+    main_.CloseCurAllWindows();
+}
+
+void RadioLink::startReadOkTimer() {
+    readOkTimer_.start();
+}
+
+// The document read from the radio: untitled, its texts, its channels.
+void RadioLink::showReadDocument() {
+    main_.ShowMainTxt();
+    main_.Change_Language();
+    main_.showWindowOnce(win::kChannels);
+    main_.cascade();
+}
+
+void RadioLink::showRadioInfo() {
+    main_.showWindowOnce(win::kRadioInfo);
+}
+
+// Another program version has started for the radio's firmware.
+void RadioLink::terminateProgram() {
+    QMetaObject::invokeMethod(
+        &main_, [this] { main_.close(); }, Qt::QueuedConnection);
+}
+
+void RadioLink::transferEnded(TransferOperation operation, TransferResult result) {
+    const bool interrupted = writeInterrupted_;
+    writeInterrupted_ = false;
+    if (operation == TransferOperation::Write && result == TransferResult::Cancelled && interrupted)
+        ctx_.document.tell(txt::kWritePartly, PromptIcon::Warning);
+}
+
+}  // namespace zq61::gui

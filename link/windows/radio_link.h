@@ -1,0 +1,98 @@
+#pragma once
+
+// The radio link of the window program: the serial port, the reply timer and
+// the transfer engine, with the windows a transfer shows (progress, password,
+// radio information, port selection). It carries out the main window's
+// radio commands and is the engine's host.
+//
+//   RadioLink link(mainWindow);            // attaches itself to AppContext::radio
+//   prompter.setPasswordWindow(...link.askPassword...);
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <optional>
+#include <string>
+
+#include "app/radio_commands.h"
+#include "link/engine/transfer_engine.h"
+#include "link/qt/qt_reply_timer.h"
+#include "link/qt/qt_serial_link.h"
+#include "link/windows/port_dialog.h"
+#include "link/windows/progress_window.h"
+
+namespace zq61::gui {
+
+class MainWindow;
+struct AppContext;
+
+// Overrides the port of mysetup.ini for one run without storing it (the
+// demo points the program at its virtual radio this way).
+inline constexpr char kPortOverrideVariable[] = "ZQ61_PORT";
+
+class RadioLink : public QObject, public RadioCommands, public TransferHost {
+    Q_OBJECT
+  public:
+    // Attaches itself as the main window's radio commands until destroyed.
+    explicit RadioLink(MainWindow& main);
+    ~RadioLink() override;
+
+    TransferEngine& engine() { return engine_; }
+    QtSerialLink& port() { return port_; }
+    FrmProgress* progressWindow() const { return progress_; }
+    // The ports the port dialog takes as present (tests choose them).
+    void setPortLister(PortLister lister) { portLister_ = std::move(lister); }
+
+    // The port of the next transfer: the override of this run, else the one
+    // of the settings.
+    QString portName() const;
+
+    // The password dialog, for the program's prompter: the password typed
+    // after OK, nothing after Cancel.
+    std::optional<std::string> askPassword(const std::string& current);
+
+    // ---- RadioCommands ----
+    void readFromRadio() override;
+    void writeToRadio() override;
+    void ReadRMGDataFromRadio() override;
+    void editPassword() override;
+    void choosePort() override;
+    void closePort() override;
+    QString portOverride() const override;
+
+    // ---- TransferHost ----
+    void openProgressWindow(TransferOperation operation) override;
+    void showProgress(int percent) override;
+    void closeProgressWindow() override;
+    void closeChildWindows() override;
+    void startReadOkTimer() override;
+    void showReadDocument() override;
+    void showRadioInfo() override;
+    void terminateProgram() override;
+    void transferEnded(TransferOperation operation, TransferResult result) override;
+
+    QTimer& readOkTimer() { return readOkTimer_; }
+    QTimer& waitSaveDataTimer() { return waitSaveDataTimer_; }
+
+  private:
+    // Cancel in the progress window.
+    void cancelTransfer();
+    void usePortOfSettings();
+    // False (after message 9003 with the reason) when the port cannot be used.
+    bool portUsable();
+
+    MainWindow& main_;
+    AppContext& ctx_;
+    QtSerialLink port_;
+    QtReplyTimer timer_;
+    TransferEngine engine_;
+    QPointer<FrmProgress> progress_;
+    QTimer readOkTimer_;        // 500 ms after a read: the document takes the image
+    QTimer waitSaveDataTimer_;  // 100 ms after Write: edits are in, the write starts
+    PortLister portLister_;
+    // Cancel was pressed while frames were going into the radio.
+    bool writeInterrupted_ = false;
+};
+
+}  // namespace zq61::gui

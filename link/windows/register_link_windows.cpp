@@ -1,0 +1,18 @@
+#include "link/windows/register_link_windows.h"
+
+#include "app/app_context.h"
+#include "app/child_windows.h"
+#include "app/main_window.h"
+#include "app/window_names.h"
+#include "link/windows/radio_info_window.h"
+
+namespace zq61::gui {
+
+void registerLinkWindows(ChildWindowRegistry& registry) {
+    // A fresh window on every command: the command closes the old one first.
+    registry.set(win::kRadioInfo, [](MainWindow& main) -> QWidget* {
+        return new FrmRadioInfo(main.context().texts, main.context().document.Info);
+    });
+}
+
+}  // namespace zq61::gui
