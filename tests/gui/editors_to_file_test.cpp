@@ -60,6 +60,14 @@ void typeAndLeave(gui::MainWindow& main, QLineEdit* box, const QString& typed) {
     QVERIFY(!box->hasFocus());
 }
 
+// Opens a window through its Edit menu item.
+QWidget* openFromMenu(gui::MainWindow& main, const char* item, const char* window) {
+    QAction* menuItem = action(main, item);
+    if (!menuItem) return nullptr;
+    menuItem->trigger();
+    return main.findWindow(window);
+}
+
 }  // namespace
 
 class EditorsToFileTest : public QObject {
@@ -104,7 +112,7 @@ class EditorsToFileTest : public QObject {
             2, "channel 1 OffSetFre");
 
         // Option item 5 (volume) and the common channel's offset.
-        QWidget* options = c.main.showWindowOnce(gui::win::kOptFeatures);
+        QWidget* options = openFromMenu(c.main, "mnuOptFeature", gui::win::kOptFeatures);
         QVERIFY(qobject_cast<gui::FrmOptFeatures*>(options));
         stepByKeyboard(options->findChild<QComboBox*>("Combo1_5"));
         field(dat::kOptItem2 + 2 * (5 - 2), 2, "option 5 OptItem");
@@ -115,7 +123,8 @@ class EditorsToFileTest : public QObject {
         field(dat::kFeatChannel + dat::kOffSetFre, 2, "common-channel 0 OffSetFre");
 
         // DTMF code 2 typed from the keyboard.
-        auto* dtmf = qobject_cast<gui::DtmfWindow*>(c.main.showWindowOnce(gui::win::kDtmf));
+        auto* dtmf =
+            qobject_cast<gui::DtmfWindow*>(openFromMenu(c.main, "MnuDTMF", gui::win::kDtmf));
         QVERIFY(dtmf);
         gui::DtmfCodeBox* code = dtmf->codeBox(2);
         for (int tab = 0; tab < dtmf->tabs()->count(); ++tab)
@@ -127,7 +136,8 @@ class EditorsToFileTest : public QObject {
         field(dat::kDtmfCodes + dat::kDtmfCodeSize * 1, dat::kDtmfCodeSize, "dtmf-code 2 Code");
 
         // The pitch of tone tip 3's first step.
-        auto* tips = qobject_cast<gui::ToneTipsWindow*>(c.main.showWindowOnce(gui::win::kToneTips));
+        auto* tips = qobject_cast<gui::ToneTipsWindow*>(
+            openFromMenu(c.main, "mnuToneTips", gui::win::kToneTips));
         QVERIFY(tips);
         tips->player()->setSilent(true);
         tips->tabs()->setCurrentIndex(2);
@@ -135,7 +145,7 @@ class EditorsToFileTest : public QObject {
         field(dat::kToneTips + dat::kToneTipSize * 2, 2, "tone-tip 3 Pitch");
 
         // Key P3 of key mode 2.
-        auto* keys = qobject_cast<gui::KeyWindow*>(c.main.showWindowOnce(gui::win::kKeys));
+        auto* keys = qobject_cast<gui::KeyWindow*>(openFromMenu(c.main, "MnuKey", gui::win::kKeys));
         QVERIFY(keys);
         stepByKeyboard(keys->functionList(1, 2));
         field(dat::kKeyFunctions + 2 * 8, 2, "key 9 KeyFunctions");
