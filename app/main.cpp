@@ -1,15 +1,27 @@
 // The window program: start-up, splash, then the main window until it closes.
 // `zq61 FILE.dat` opens that file once the main window is there.
 //
-// Two environment variables serve the project's scripts, not the user:
+// Three environment variables serve the project's scripts, not the user:
 //   ZQ61_SCREENSHOT=<file.png>  saves a picture of the main window shortly
 //                               after it opened, then ends the program;
+//   ZQ61_SCREENSHOT_WINDOW=<name>  with ZQ61_SCREENSHOT: the picture shows
+//                               that child window instead (FrmCHInfoEdit,
+//                               FrmOptFeatures, FrmDTMF, FrmToneTips, FrmKey),
+//                               or Frm_Mem_Freq: the memory frequency dialog
+//                               of the memory group's first channel; the
+//                               program ends with 1 when there was no such
+//                               window to take;
 //   ZQ61_EXIT_AFTER_SPLASH=1    prints "splash-visible <ns since epoch>" once
 //                               the splash window is on screen, then ends
 //                               (the start-up benchmark).
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QEventLoop>
 #include <QFont>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTimer>
 #include <QWindow>
 #include <chrono>
@@ -21,9 +33,11 @@
 #include "app/message_box_prompter.h"
 #include "app/program_run.h"
 #include "app/splash_window.h"
+#include "app/window_names.h"
 #include "editors/register_editor_windows.h"
 #include "link/windows/radio_link.h"
 #include "link/windows/register_link_windows.h"
+#include "model/bands.h"
 
 namespace {
 
@@ -52,6 +66,49 @@ void reportSplashAndQuit(zq61::gui::SplashWindow* splash) {
     poll->start();
 }
 
+// Lets the windows lay themselves out and paint before a picture is taken.
+void settle(int ms) {
+    QEventLoop wait;
+    QTimer::singleShot(ms, &wait, &QEventLoop::quit);
+    wait.exec();
+}
+
+// The memory frequency dialog as the channel edit window shows it for the
+// first channel of the memory group: its picture is saved, then it is
+// cancelled.
+bool pictureOfMemoryFrequencyDialog(zq61::gui::MainWindow& main, const QString& file) {
+    namespace win = zq61::gui::win;
+    if (QWidget* channels = main.findWindow(win::kChannels))
+        if (auto* groups = channels->findChild<QComboBox*>("ComboGroup"))
+            groups->setCurrentIndex(zq61::memoryGroup(main.context().document.BandMode));
+    QWidget* edit = main.showWindowOnce(win::kChannelEdit);
+    auto* button = edit ? edit->findChild<QPushButton*>("Command1") : nullptr;
+    if (!button || !button->isVisible()) return false;
+    bool saved = false;
+    main.runModal = [file, &saved](QDialog& dialog) {
+        dialog.show();
+        settle(500);
+        saved = dialog.grab().save(file);
+        return int(QDialog::Rejected);
+    };
+    settle(300);
+    button->click();
+    return saved;
+}
+
+// Saves the picture the screenshot variables ask for; false when it could
+// not be taken.
+bool takePicture(zq61::gui::MainWindow& main, const QString& file, const QString& window) {
+    if (window.isEmpty()) return main.grab().save(file);
+    if (window == "Frm_Mem_Freq") return pictureOfMemoryFrequencyDialog(main, file);
+    QWidget* child = main.showWindowOnce(window);
+    if (!child) return false;
+    // The child window with its frame and caption.
+    QWidget* framed = qobject_cast<QMdiSubWindow*>(child->parentWidget());
+    settle(500);
+    return (framed ? framed : child)->grab().save(file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +125,7 @@ int main(int argc, char** argv) {
     zq61::gui::registerLinkWindows(run.context().windows);
 
     const QString screenshot = qEnvironmentVariable("ZQ61_SCREENSHOT");
+    const QString screenshotWindow = qEnvironmentVariable("ZQ61_SCREENSHOT_WINDOW");
     // A .dat file named on the command line opens as soon as the main window is there.
     const QStringList arguments = QCoreApplication::arguments();
     const QString fileToOpen = arguments.size() > 1 ? arguments.at(1) : QString();
@@ -80,9 +138,15 @@ int main(int argc, char** argv) {
         if (!fileToOpen.isEmpty())
             QTimer::singleShot(0, &main, [&main, fileToOpen] { main.openFile(fileToOpen); });
         if (!screenshot.isEmpty()) {
-            QTimer::singleShot(1500, &main, [&main, screenshot] {
-                main.grab().save(screenshot);
-                main.close();
+            QTimer::singleShot(1500, &main, [&main, screenshot, screenshotWindow] {
+                const bool saved = takePicture(main, screenshot, screenshotWindow);
+                if (!saved) std::fprintf(stderr, "no picture taken\n");
+                // Opening a window may change the shown group; a picture run
+                // of a child window ends without asking whether to save.
+                if (screenshotWindow.isEmpty() && saved)
+                    main.close();
+                else
+                    QCoreApplication::exit(saved ? 0 : 1);
             });
         }
     };
