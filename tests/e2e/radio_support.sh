@@ -2,6 +2,9 @@
 # radios, running the command line with a time limit, checking results.
 # Expects $cli and $sim to be set; sets $work.
 work="$(mktemp -d)"
+# Reads keep backups in the per-user data folder: here, a temporary one.
+export XDG_DATA_HOME="$work/data"
+backups="$XDG_DATA_HOME/zq61/backups"
 failures=0
 sim_pids=()
 

@@ -2,12 +2,17 @@
 // backup is one too) or "radio", read from the port. One line per
 // difference in the document's own terms; exit 0 when they hold the same
 // data, 1 when they differ or a side could not be opened or read.
+//
+// A file compared with the radio is compared as the radio would hold it
+// (packed into a memory image and unpacked again): what the radio cannot
+// store, such as the scan switch of the VFO slot, is no difference then.
 
 #include <iostream>
 #include <memory>
 
 #include "cli_command.h"
 #include "json_writer.h"
+#include "link/engine/memory_map.h"
 #include "model/dat_file.h"
 #include "model/document.h"
 #include "model/document_diff.h"
@@ -50,6 +55,7 @@ class DiffCommand : public Command {
         Document b(prompter, context.texts);
         if (!load(context, a, prompter, first_) || !load(context, b, prompter, second_))
             return kExitFailed;
+        if ((first_ == kRadio) != (second_ == kRadio)) asTheRadioHoldsIt(first_ == kRadio ? b : a);
         const std::vector<Difference> diffs = diffDocuments(a, b);
         if (json_)
             printJson(context.out, diffs);
@@ -68,6 +74,12 @@ class DiffCommand : public Command {
             return readRadioDocument(context, doc, prompter, options_, std::cerr);
         }
         return openDocument(doc, source, context.versions) == OpenResult::Opened;
+    }
+
+    static void asTheRadioHoldsIt(Document& doc) {
+        MemoryBytes image{};
+        if (PackDocument(doc, image) != 0) return;  // not writable as it is: shown as it is
+        UnpackDocument(doc, image, doc.BandMode);
     }
 
     static void printJson(std::ostream& out, const std::vector<Difference>& diffs) {
