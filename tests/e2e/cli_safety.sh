@@ -54,6 +54,12 @@ d = json.load(open(sys.argv[1]))
 sys.exit(0 if len(d) == 1 and d[0]["subject"] == "DTMF rate" and d[0]["kind"] == "changed" else 1)
 PY
 expect_exit 0 diff "$work/back.dat" "$work/back2.dat"
+expect_exit 0 diff "$(newest img)" "$work/damaged.dat"
+expect_exit 1 diff "$work/back.dat" "$(newest img)"
+grep -q "^DTMF rate: " "$work/out" || fail "diff with a backup image: $(cat "$work/out")"
+cp "$(newest img)" "$work/noband.img"
+expect_exit 1 diff "$work/noband.img" "$work/back.dat"
+grep -q "band mode is not in the name" "$work/err" || fail "an image without band mode was taken"
 
 # A backups folder that cannot be written (read-only; for root, who may
 # write anywhere, a file in its place): reported, the read still succeeds.
