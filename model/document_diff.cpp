@@ -10,6 +10,7 @@
 #include "model/channel_list.h"
 #include "model/document.h"
 #include "model/frequency_entry.h"
+#include "model/text_ids.h"
 
 namespace zq61 {
 namespace {
@@ -198,7 +199,13 @@ class Differ {
     void options() {
         const OptionsRecord& x = a_.WorkData.Options;
         const OptionsRecord& y = b_.WorkData.Options;
-        values("option", x.OptItem, y.OptItem);
+        for (std::size_t i = 0; i < x.OptItem.size(); ++i) {
+            // The item's label in the language of the program, as the
+            // optional features window shows it.
+            const std::string label = b_.text(txt::kOptItemBase + static_cast<int>(i));
+            value("option " + std::to_string(i) + (label.empty() ? "" : " (" + label + ")"), "",
+                  x.OptItem[i], y.OptItem[i]);
+        }
         value("frequency limit", "switched on", x.MaxLimitOn, y.MaxLimitOn, onOff);
         value("frequency limit", "", x.MaxLimit, y.MaxLimit);
         values("options trailing byte", x.Trailing, y.Trailing);

@@ -4,10 +4,11 @@
 // channel or setting differs and what it holds on each side, e.g.
 //   channel 12 (A 12): frequency 28.50000 -> 28.51000
 //   DTMF code 3: 1A*# -> empty
-//   option 5: 2 -> 3
+//   option 5 (Volume): 2 -> 3
 // Used by `zq61-cli diff` and meant for a compare window. Both sides are
 // read from their working copies; each side's values are shown with its own
-// band mode (a frequency is shown as its band shows it).
+// band mode (a frequency is shown as its band shows it); option items carry
+// their label in the program's language.
 
 #include <string>
 #include <vector>
@@ -19,7 +20,7 @@ class Document;
 struct Difference {
     enum class Kind { Changed, Added, Removed };
     Kind kind = Kind::Changed;
-    std::string subject;  // "channel 12 (A 12)", "group B", "DTMF code 3", "option 5"
+    std::string subject;  // "channel 12 (A 12)", "group B", "DTMF code 3", "option 5 (Volume)"
     std::string field;    // "frequency", "switched on"; empty when the subject is the value
     std::string before;   // the value in the first document ("" for Added)
     std::string after;    // the value in the second document ("" for Removed)

@@ -6,6 +6,7 @@
 
 #include "model/channel_list.h"
 #include "model/document.h"
+#include "model/text_ids.h"
 #include "support/scripted_prompter.h"
 #include "support/table_texts.h"
 
@@ -20,6 +21,7 @@ class DocumentDiffTest : public ::testing::Test {
     Document after{prompter, texts};
 
     void SetUp() override {
+        texts.table[txt::kOptItemBase + 5] = "Volume";
         for (Document* d : {&before, &after}) {
             ASSERT_TRUE(addChannel(*d, 12, "28.5"));
             ASSERT_TRUE(addChannel(*d, 402, "29.6"));
@@ -71,7 +73,9 @@ TEST_F(DocumentDiffTest, EachKindOfChangeIsNamedInTheDocumentsTerms) {
         {"group switch",
          [](Document& d) { d.WorkData.Options.GroupOn[1] = 1; },
          {"group B: switched on off -> on"}},
-        {"option", [](Document& d) { d.WorkData.Options.OptItem[5] = 3; }, {"option 5: 0 -> 3"}},
+        {"option",
+         [](Document& d) { d.WorkData.Options.OptItem[5] = 3; },
+         {"option 5 (Volume): 0 -> 3"}},
         {"feature channel",
          [](Document& d) { d.WorkData.FeatChannel.Tx_Power = 2; },
          {"feature channel: power 0 -> 2"}},
