@@ -71,14 +71,18 @@ BackupResult BackupStore::save(const BackupContent& content, const QDateTime& wh
     // Two reads within one millisecond: the later one moves on a millisecond.
     QDateTime at = when;
     QString stem = stemFor(content, at);
-    while (dir.exists(stem + kExtensions[0])) {
+    const auto taken = [&dir](const QString& name) {
+        return std::any_of(std::begin(kExtensions), std::end(kExtensions),
+                           [&](const char* e) { return dir.exists(name + e); });
+    };
+    while (taken(stem)) {
         at = at.addMSecs(1);
         stem = stemFor(content, at);
     }
     const std::vector<uint8_t>* parts[] = {&content.document, &content.image, &content.info};
     QStringList written;
     for (std::size_t i = 0; i < std::size(parts); ++i) {
-        if (i == 2 && parts[i]->empty()) continue;
+        if (i != 1 && parts[i]->empty()) continue;  // the image is always kept
         const QString path = dir.filePath(stem + kExtensions[i]);
         QString error;
         if (!writeWhole(path, *parts[i], error)) {
@@ -90,7 +94,7 @@ BackupResult BackupStore::save(const BackupContent& content, const QDateTime& wh
         written << path;
     }
     result.saved = true;
-    result.documentPath = written.front().toStdString();
+    result.path = written.front().toStdString();
     prune(keep);
     return result;
 }

@@ -20,19 +20,21 @@ namespace zq61 {
 
 inline constexpr int kKeptBackups = 100;
 
-// What one read leaves behind; an empty `info` is not written.
+// What one read leaves behind. An empty `info` is not written, nor an empty
+// `document` (a read whose image could not become a document, e.g. of an
+// unknown band mode, still keeps the image).
 struct BackupContent {
     std::vector<uint8_t> document;
     std::vector<uint8_t> image;
     std::vector<uint8_t> info;
     std::string model;  // e.g. "ZQ-61"
-    int bandMode = 0;
+    int bandMode = 0;   // an unknown one is named "unknown"
 };
 
 struct BackupResult {
     bool saved = false;
-    std::string documentPath;  // the .dat file when saved
-    std::string error;         // why not, for the user
+    std::string path;   // the .dat file when saved, or the .img without a document
+    std::string error;  // why not, for the user
 };
 
 class BackupStore {

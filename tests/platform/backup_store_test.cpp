@@ -32,14 +32,22 @@ TEST(BackupStoreTest, OneBackupIsTheDocumentTheImageAndTheInformationArea) {
     const BackupResult r = store.save(content(7, true), kStart);
     ASSERT_TRUE(r.saved) << r.error;
     const QString stem = temp.path() + "/a/backups/2026-12-08_091800.000Z_ZQ-61_HF";
-    EXPECT_EQ(r.documentPath, (stem + ".dat").toStdString());
+    EXPECT_EQ(r.path, (stem + ".dat").toStdString());
     EXPECT_EQ(bytesOf(stem + ".dat"), QByteArray(25611, 7));
     EXPECT_EQ(bytesOf(stem + ".img"), QByteArray(7424, 8));
     EXPECT_EQ(bytesOf(stem + ".info"), QByteArray(256, 9));
-    // A second read in the same millisecond gets a name of its own.
-    ASSERT_TRUE(store.save(content(1), kStart).saved);
-    EXPECT_EQ(store.list(), (std::vector<std::string>{"2026-12-08_091800.001Z_ZQ-61_HF",
+    // A second read in the same millisecond gets a name of its own; one
+    // without a document (of an unknown band mode) keeps its image.
+    BackupContent imageOnly = content(1);
+    imageOnly.document.clear();
+    imageOnly.bandMode = 7;
+    ASSERT_TRUE(store.save(imageOnly, kStart).saved);
+    ASSERT_TRUE(store.save(imageOnly, kStart).saved);
+    EXPECT_EQ(store.list(), (std::vector<std::string>{"2026-12-08_091800.001Z_ZQ-61_Unknown",
+                                                      "2026-12-08_091800.000Z_ZQ-61_Unknown",
                                                       "2026-12-08_091800.000Z_ZQ-61_HF"}));
+    EXPECT_EQ(bytesOf(temp.path() + "/a/backups/2026-12-08_091800.001Z_ZQ-61_Unknown.img"),
+              QByteArray(7424, 2));
 }
 
 TEST(BackupStoreTest, OnlyTheNewestAreKeptAndOtherFilesAreLeftAlone) {

@@ -55,25 +55,29 @@ bool readRadioDocument(Context& context, Document& doc, TransferPrompter& prompt
     RadioSession session(context, doc, prompter, options);
     if (!session.run(TransferOperation::Read)) return false;
     session.engine().FinishRead();
-    if (!session.readDocumentShown()) return false;
-    if (options.noBackup) return true;
+    const bool shown = session.readDocumentShown();
+    if (options.noBackup) return shown;
 
     // The read is kept before anything else is written: whatever happens to
-    // the document file, the radio's data is not lost.
+    // the document file, the radio's data is not lost. An image that could
+    // not become a document (a band mode the program does not know) is kept
+    // on its own.
     const MemoryBytes& image = session.engine().memoryImage();
     BackupContent content;
-    content.document = documentFileBytes(doc);
+    if (shown) content.document = documentFileBytes(doc);
     content.image.assign(image.begin(), image.end());
     content.model = doc.ModelName;
-    content.bandMode = doc.BandMode;
+    content.bandMode = shown ? doc.BandMode : -1;
     const BackupStore store(BackupStore::defaultFolder());
     const BackupResult backup = store.save(content);
     if (backup.saved)
-        notes << "Backup of this read: " << backup.documentPath << std::endl;
+        (shown ? notes : std::cerr)
+            << (shown ? "Backup of this read: " : "The radio's memory image was kept: ")
+            << backup.path << std::endl;
     else
         std::cerr << "The backup of this read could not be written (" << backup.error
                   << "); the read goes on without it." << std::endl;
-    return true;
+    return shown;
 }
 
 RadioSession::RadioSession(Context& context, Document& doc, TransferPrompter& prompter,

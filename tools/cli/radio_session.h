@@ -47,8 +47,9 @@ void prepareReadDocument(Document& doc, const std::string& programDir);
 // Reads the radio into `doc` (prepared as above; its prompter must be
 // `prompter`). True when the read succeeded and the document holds it.
 // Unless options.noBackup, the read is then kept among the backups (see
-// platform/backup_store.h); where it went is said on `notes`, and a backup
-// that cannot be written is reported on stderr without failing the read.
+// platform/backup_store.h), also the bare image of a read that could not
+// become a document; where it went is said on `notes`, and a backup that
+// cannot be written is reported on stderr without failing the read.
 bool readRadioDocument(Context& context, Document& doc, TransferPrompter& prompter,
                        const RadioOptions& options, std::ostream& notes);
 
