@@ -91,10 +91,8 @@ void showFileError(Document& doc) {
 
 }  // namespace
 
-bool saveDocumentAs(Document& doc, const std::string& path) {
-    // The file is built from what copy work to file would make, but the file
-    // copy only changes once the file is safely written: after a failed save
-    // the document still counts as unsaved.
+std::vector<uint8_t> documentFileBytes(const Document& doc) {
+    // The file is built from what copy work to file would make.
     RadioData data = doc.WorkData;
     data.Header.Model = doc.ModelName;
     data.Header.HeaderBandMode = doc.BandMode;
@@ -102,8 +100,13 @@ bool saveDocumentAs(Document& doc, const std::string& path) {
     ChannelArray channels = doc.FileChannels;
     const int count = std::clamp<int>(data.ChannelCount, 0, kMaxChannels);
     std::copy_n(doc.WorkChannels.begin(), count, channels.begin());
+    return dat::writeFile(data, channels);
+}
 
-    if (!replaceFile(path, dat::writeFile(data, channels))) {
+bool saveDocumentAs(Document& doc, const std::string& path) {
+    // The file copy only changes once the file is safely written: after a
+    // failed save the document still counts as unsaved.
+    if (!replaceFile(path, documentFileBytes(doc))) {
         showFileError(doc);
         return false;
     }

@@ -15,12 +15,18 @@
 // copies, DataFileName and IsUntitled stay as they were, and a failed save
 // leaves the earlier file on disk intact.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zq61 {
 
 class Document;
 class ProgramVersions;
+
+// The bytes Save would write for the document, without writing them and
+// without changing the document (backups are made of these).
+std::vector<uint8_t> documentFileBytes(const Document& doc);
 
 // Writes the document to `path` (through a temporary file in the same folder
 // that replaces the target only once it is complete). On success the file

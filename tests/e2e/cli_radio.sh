@@ -99,7 +99,7 @@ start_sim
 expect_exit 0 read --port "$port" "$work/plain.dat"
 grep -q "%" "$work/err" && fail "a read to a file printed progress"
 if command -v script >/dev/null; then
-    timeout 180 script -qec "$cli read --port $port $work/tty.dat" /dev/null >"$work/tty.out" 2>&1
+    timeout -k 5 180 script -qec "$cli read --port $port $work/tty.dat" /dev/null >"$work/tty.out" 2>&1
     grep -q "Reading 100%" "$work/tty.out" || fail "a read on a terminal showed no progress"
 fi
 stop_sim
@@ -122,7 +122,7 @@ stop_sim
 
 # The simulator refuses an image of the wrong size.
 head -c 7000 "$work/rand.bin" >"$work/short.bin"
-timeout 10 "$sim" --memory "$work/short.bin" >"$work/out" 2>"$work/err"
+timeout -k 5 10 "$sim" --memory "$work/short.bin" >"$work/out" 2>"$work/err"
 [ $? -eq 1 ] && grep -q "7424" "$work/err" || fail "zq61-sim took a short memory image"
 
 finish

@@ -14,7 +14,7 @@ stop_sim
 
 for seed in 11; do  # a seed whose read needs the link failure prompt once
     start_sim --memory "$work/clean.bin" --faults 0.02 --seed "$seed" --save-memory "$work/f$seed.bin"
-    timeout 180 "$cli" read --port "$port" --retries 2 "$work/f$seed.dat" >"$work/out" 2>"$work/err"
+    timeout -k 5 180 "$cli" read --port "$port" --retries 2 "$work/f$seed.dat" >"$work/out" 2>"$work/err"
     status=$?
     case $status in
         0) same_document "$work/ham.dat" "$work/f$seed.dat" ;;
@@ -22,7 +22,7 @@ for seed in 11; do  # a seed whose read needs the link failure prompt once
                fail "seed $seed: a failed read without the link failure message" ;;
         *) fail "seed $seed: read ended with $status: $(tail -n 3 "$work/err")" ;;
     esac
-    timeout 180 "$cli" write --port "$port" --retries 2 "$work/ham.dat" >"$work/out" 2>"$work/err"
+    timeout -k 5 180 "$cli" write --port "$port" --retries 2 "$work/ham.dat" >"$work/out" 2>"$work/err"
     status=$?
     [ "$status" -le 1 ] || fail "seed $seed: write ended with $status"
     stop_sim
@@ -33,7 +33,7 @@ done
 
 # The radio goes away in the middle of a read.
 start_sim --pace
-timeout 60 "$cli" read --port "$port" "$work/gone.dat" >"$work/out" 2>"$work/err" &
+timeout -k 5 60 "$cli" read --port "$port" "$work/gone.dat" >"$work/out" 2>"$work/err" &
 reader=$!
 sleep 1
 kill -TERM "$sim_pid"

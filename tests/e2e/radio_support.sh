@@ -2,11 +2,26 @@
 # radios, running the command line with a time limit, checking results.
 # Expects $cli and $sim to be set; sets $work.
 work="$(mktemp -d)"
+# Reads keep backups in the per-user data folder: here, a temporary one.
+export XDG_DATA_HOME="$work/data"
+backups="$XDG_DATA_HOME/zq61/backups"
 failures=0
 sim_pids=()
 
+# stop_process PID: SIGTERM, then SIGKILL when it has not ended within 10 s,
+# so that a radio that stopped answering signals cannot hold the test.
+stop_process() {
+    kill -TERM "$1" 2>/dev/null || return 0
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    echo "process $1 ignored SIGTERM for 10 s: killed" >&2
+    kill -KILL "$1" 2>/dev/null
+}
+
 cleanup() {
-    for pid in "${sim_pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
+    for pid in "${sim_pids[@]}"; do stop_process "$pid"; done
     wait 2>/dev/null
     rm -rf "$work"
 }
@@ -18,7 +33,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 # pseudo-terminal) and $sim_pid.
 start_sim() {
     local out="$work/sim.$RANDOM.out"
-    timeout 600 "$sim" "$@" >"$out" 2>"$out.err" &
+    timeout -k 5 600 "$sim" "$@" >"$out" 2>"$out.err" &
     sim_pid=$!
     sim_pids+=("$sim_pid")
     port=""
@@ -32,7 +47,7 @@ start_sim() {
 
 # stop_sim: SIGTERM to the last radio started; waits until it has saved.
 stop_sim() {
-    kill -TERM "$sim_pid" 2>/dev/null
+    stop_process "$sim_pid"
     wait "$sim_pid"
     local status=$?
     [ "$status" -eq 0 ] || fail "zq61-sim ended with $status"
@@ -42,7 +57,7 @@ stop_sim() {
 # $work/out, stderr in $work/err, both also added to $work/all-output.
 expect_exit() {
     local want="$1"; shift
-    timeout 180 "$cli" "$@" >"$work/out" 2>"$work/err"
+    timeout -k 5 180 "$cli" "$@" >"$work/out" 2>"$work/err"
     local got=$?
     cat "$work/out" "$work/err" >>"$work/all-output"
     [ "$got" -eq "$want" ] ||
@@ -50,7 +65,7 @@ expect_exit() {
 }
 
 # json FILE.dat: the document as the program opens it, as JSON.
-json() { timeout 60 "$cli" show --json "$1"; }
+json() { timeout -k 5 60 "$cli" show --json "$1"; }
 
 # same_document A.dat B.dat: the radio's part of two documents is equal
 # (channels and every setting the memory image holds; the VFO slot 401 has

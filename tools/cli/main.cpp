@@ -14,6 +14,9 @@ int main(int argc, char** argv) {
     using namespace zq61;
     using namespace zq61::cli;
     QCoreApplication qt(argc, argv);
+    // The window program's name: both keep their backups in the same
+    // per-user data folder.
+    QCoreApplication::setApplicationName(QStringLiteral("zq61"));
     const ProgramLocation here = currentProgramLocation();
     const Settings settings = readSettingsReadOnly(here.programDir);
     const CliTexts texts(settings);

@@ -8,7 +8,13 @@
 
 #include <iostream>
 
+#include "codec/frequency.h"
 #include "link/qt/port_names.h"
+#include "model/bands.h"
+#include "model/dat_file.h"
+#include "model/document.h"
+#include "model/new_document.h"
+#include "platform/backup_store.h"
 
 namespace zq61::cli {
 
@@ -25,9 +31,55 @@ void addRadioOptions(CLI::App* sub, RadioOptions& options, bool withPassword) {
     sub->add_flag("--trace", options.trace, "Print every frame in hex on stderr");
 }
 
+void addBackupOption(CLI::App* sub, RadioOptions& options) {
+    sub->add_flag("--no-backup", options.noBackup,
+                  "Do not keep this read among the backups of the data folder");
+}
+
 int transferLimitMs(TransferOperation operation, int retries) {
     constexpr int kMarginMs = 10'000;
     return worstCaseDurationMs(operation, retries) + kMarginMs;
+}
+
+void prepareReadDocument(Document& doc, const std::string& programDir) {
+    doc.BandMode = kBandHAM;
+    doc.BandRangeText = bandRangeText(kBandHAM);
+    const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
+    doc.BandLowMHz = limits.lowMHz;
+    doc.BandHighMHz = limits.highMHz;
+    NewDocumentOptions fresh;
+    fresh.programDir = programDir;
+    newDocument(doc, fresh);
+}
+
+bool readRadioDocument(Context& context, Document& doc, TransferPrompter& prompter,
+                       const RadioOptions& options, std::ostream& notes) {
+    RadioSession session(context, doc, prompter, options);
+    if (!session.run(TransferOperation::Read)) return false;
+    session.engine().FinishRead();
+    const bool shown = session.readDocumentShown();
+    if (options.noBackup) return shown;
+
+    // The read is kept before anything else is written: whatever happens to
+    // the document file, the radio's data is not lost. An image that could
+    // not become a document (a band mode the program does not know) is kept
+    // on its own.
+    const MemoryBytes& image = session.engine().memoryImage();
+    BackupContent content;
+    if (shown) content.document = documentFileBytes(doc);
+    content.image.assign(image.begin(), image.end());
+    content.model = doc.ModelName;
+    content.bandMode = shown ? doc.BandMode : -1;
+    const BackupStore store(BackupStore::defaultFolder());
+    const BackupResult backup = store.save(content);
+    if (backup.saved)
+        (shown ? notes : std::cerr)
+            << (shown ? "Backup of this read: " : "The radio's memory image was kept: ")
+            << backup.path << std::endl;
+    else
+        std::cerr << "The backup of this read could not be written (" << backup.error
+                  << "); the read goes on without it." << std::endl;
+    return shown;
 }
 
 RadioSession::RadioSession(Context& context, Document& doc, TransferPrompter& prompter,

@@ -21,10 +21,14 @@ struct RadioOptions {
     std::optional<std::string> password;
     int retries = 0;
     bool trace = false;
+    bool noBackup = false;  // a read is not kept among the backups
 };
 
 // --port and --trace, and --password and --retries when asked for.
 void addRadioOptions(CLI::App* sub, RadioOptions& options, bool withPassword);
+
+// --no-backup, for the commands that read the radio's memory.
+void addBackupOption(CLI::App* sub, RadioOptions& options);
 
 // The link failure prompt is answered OK this often at most; more is a
 // typing error rather than patience.
@@ -35,6 +39,19 @@ inline constexpr int kMaxRetries = 100;
 int transferLimitMs(TransferOperation operation, int retries);
 // A transfer that changes nothing of its state for this long is stuck.
 inline constexpr int kStallLimitMs = 5000;
+
+// A new HAM document of the program's model, as the program has open at
+// start-up: what a read from the radio replaces.
+void prepareReadDocument(Document& doc, const std::string& programDir);
+
+// Reads the radio into `doc` (prepared as above; its prompter must be
+// `prompter`). True when the read succeeded and the document holds it.
+// Unless options.noBackup, the read is then kept among the backups (see
+// platform/backup_store.h), also the bare image of a read that could not
+// become a document; where it went is said on `notes`, and a backup that
+// cannot be written is reported on stderr without failing the read.
+bool readRadioDocument(Context& context, Document& doc, TransferPrompter& prompter,
+                       const RadioOptions& options, std::ostream& notes);
 
 class RadioSession : public TransferHost {
   public:

@@ -45,6 +45,7 @@ struct Options {
     int replyDelayMs = RadioSettings{}.replyDelayMs;
     double faultRate = 0;
     uint32_t seed = 1;
+    int corruptByte = -1;
     std::string logFile;
 };
 
@@ -104,6 +105,7 @@ int serve(const Options& o) {
     if (!info.empty()) std::copy(info.begin(), info.end(), radio.info().begin());
     if (!o.band.empty()) radio.info()[0] = static_cast<uint8_t>(settings.bandMode);
     if (o.passwordGiven) radio.setPassword(o.password);
+    if (o.corruptByte >= 0) radio.corruptStoredByte(o.corruptByte);
     if (o.faultRate > 0) {
         const double r = o.faultRate;
         radio.setFaults({r, r, r, r, r, r}, o.seed);
@@ -184,6 +186,10 @@ int main(int argc, char** argv) {
                    "wrong address, asked again, extra bytes)")
         ->check(CLI::Range(0.0, 1.0));
     app.add_option("--seed", o.seed, "Seed of the faults");
+    app.add_option("--corrupt-byte", o.corruptByte,
+                   "A damaged memory cell: the byte written at this address (0x0000-0x1CFF, "
+                   "decimal or 0x hex) is stored with its bits inverted")
+        ->check(CLI::Range(0, kMemorySize - 1));
     app.add_option("--log", o.logFile, "Write every frame received and sent, in hex, here");
     try {
         app.parse(argc, argv);

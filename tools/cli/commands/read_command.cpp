@@ -1,15 +1,13 @@
 // zq61-cli read: the Read command. The radio's memory is read into a new
 // document, which is then saved to FILE (through a temporary file, so that a
-// failed save leaves an earlier FILE whole).
+// failed save leaves an earlier FILE whole). Before FILE is written the read
+// is kept among the backups, unless --no-backup is given.
 
 #include <iostream>
 
 #include "cli_command.h"
-#include "codec/frequency.h"
-#include "model/bands.h"
 #include "model/dat_file.h"
 #include "model/document.h"
-#include "model/new_document.h"
 #include "model/text_ids.h"
 #include "radio_session.h"
 
@@ -21,6 +19,7 @@ class ReadCommand : public Command {
     CLI::App* define(CLI::App& app) override {
         CLI::App* sub = app.add_subcommand("read", "Read the radio and save what it holds to FILE");
         addRadioOptions(sub, options_, true);
+        addBackupOption(sub, options_);
         sub->add_option("FILE", file_, "The .dat file to write")->required();
         return sub;
     }
@@ -30,19 +29,8 @@ class ReadCommand : public Command {
         // The program reads into the document it has open: at start-up a
         // new HAM document of its model.
         Document doc(prompter, context.texts);
-        doc.BandMode = kBandHAM;
-        doc.BandRangeText = bandRangeText(kBandHAM);
-        const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
-        doc.BandLowMHz = limits.lowMHz;
-        doc.BandHighMHz = limits.highMHz;
-        NewDocumentOptions fresh;
-        fresh.programDir = context.programDir;
-        newDocument(doc, fresh);
-
-        RadioSession session(context, doc, prompter, options_);
-        if (!session.run(TransferOperation::Read)) return kExitFailed;
-        session.engine().FinishRead();
-        if (!session.readDocumentShown()) return kExitFailed;
+        prepareReadDocument(doc, context.programDir);
+        if (!readRadioDocument(context, doc, prompter, options_, context.out)) return kExitFailed;
         return saveDocumentAs(doc, file_) ? kExitOk : kExitFailed;
     }
 

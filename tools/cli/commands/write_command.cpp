@@ -1,7 +1,13 @@
 // zq61-cli write: FILE is opened with every check of the Open command, then
-// written into the radio (its band mode is the file's).
+// written into the radio (its band mode is the file's). With --verify the
+// radio is read back in the same session (a new handshake) and compared with
+// what was written, byte by byte: success only when every byte matches.
+
+#include <cstdio>
+#include <iostream>
 
 #include "cli_command.h"
+#include "link/engine/memory_meaning.h"
 #include "model/dat_file.h"
 #include "model/document.h"
 #include "model/text_ids.h"
@@ -15,6 +21,8 @@ class WriteCommand : public Command {
     CLI::App* define(CLI::App& app) override {
         CLI::App* sub = app.add_subcommand("write", "Open FILE and write it into the radio");
         addRadioOptions(sub, options_, true);
+        sub->add_flag("--verify", verify_,
+                      "Read the radio back after the write and compare it with what was written");
         sub->add_option("FILE", file_, "The .dat file to write into the radio")->required();
         return sub;
     }
@@ -24,10 +32,45 @@ class WriteCommand : public Command {
         Document doc(prompter, context.texts);
         if (openDocument(doc, file_, context.versions) != OpenResult::Opened) return kExitFailed;
         RadioSession session(context, doc, prompter, options_);
-        return session.run(TransferOperation::Write) ? kExitOk : kExitFailed;
+        if (!session.run(TransferOperation::Write)) return kExitFailed;
+        return !verify_ || verify(context, session) ? kExitOk : kExitFailed;
     }
 
   private:
+    // Reads the radio back and compares it with the image just written.
+    static bool verify(Context& context, RadioSession& session) {
+        const MemoryBytes written = session.engine().memoryImage();
+        context.out << "Verifying: reading the radio back to compare it with what was written."
+                    << std::endl;
+        if (!session.run(TransferOperation::Read)) {
+            std::cerr << "Verify failed: the radio could not be read back, so the write is not "
+                         "confirmed."
+                      << std::endl;
+            return false;
+        }
+        const int first = firstBlockAddress(TransferOperation::Write);
+        const int end = first + blockCount(TransferOperation::Write) * kBlockSize;
+        const std::vector<int> bad =
+            differingAddresses(written, session.engine().memoryImage(), first, end);
+        if (bad.empty()) {
+            context.out << "Verified: the radio holds every byte that was written." << std::endl;
+            return true;
+        }
+        std::cerr << "Verify failed: " << bad.size()
+                  << " byte(s) read back differ from what was written." << std::endl;
+        constexpr std::size_t kShown = 8;
+        for (std::size_t i = 0; i < bad.size() && i < kShown; ++i) {
+            const auto at = static_cast<std::size_t>(bad[i]);
+            char line[64];
+            std::snprintf(line, sizeof line, "  0x%04X: written %02X, read back %02X", bad[i],
+                          written[at], session.engine().memoryImage()[at]);
+            std::cerr << line << " (" << describeMemoryAddress(bad[i]) << ")" << std::endl;
+        }
+        if (bad.size() > kShown) std::cerr << "  ..." << std::endl;
+        return false;
+    }
+
+    bool verify_ = false;
     RadioOptions options_;
     std::string file_;
 };

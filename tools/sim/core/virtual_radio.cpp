@@ -240,6 +240,13 @@ std::vector<uint8_t> VirtualRadio::block(int address, int length) const {
 bool VirtualRadio::store(int address, std::span<const uint8_t> data) {
     if (address < 0 || address + static_cast<int>(data.size()) > kMemorySize) return false;
     std::copy(data.begin(), data.end(), memory_.begin() + address);
+    if (corruptAddress_ >= address && corruptAddress_ < address + static_cast<int>(data.size())) {
+        memory_[static_cast<std::size_t>(corruptAddress_)] ^= 0xFF;
+        log("fault: the byte at " +
+            hex(std::array<uint8_t, 2>{static_cast<uint8_t>(corruptAddress_ >> 8),
+                                       static_cast<uint8_t>(corruptAddress_)}) +
+            " stored damaged");
+    }
     ++framesWritten_;
     return true;
 }

@@ -88,6 +88,10 @@ class VirtualRadio {
     // The next `times` sound write frames for `address` are answered 0A and
     // not stored, as if they had arrived damaged.
     void refuseWrites(int address, int times) { refused_.push_back({address, times}); }
+    // A damaged memory cell: every write frame that covers `address` is
+    // acknowledged, but the byte at `address` is stored with its bits
+    // inverted. Reads give back what was stored.
+    void corruptStoredByte(int address) { corruptAddress_ = address; }
     const FaultCounts& faults() const { return faultCounts_; }
     void setLog(std::function<void(const std::string&)> log) { log_ = std::move(log); }
 
@@ -128,6 +132,7 @@ class VirtualRadio {
     std::vector<Refusal> refused_;
     bool refuse(int address);
 
+    int corruptAddress_ = -1;
     FaultRates rates_;
     FaultCounts faultCounts_;
     std::mt19937 random_;

@@ -1,0 +1,275 @@
+#include "model/document_diff.h"
+
+#include <algorithm>
+#include <map>
+#include <string_view>
+
+#include "codec/text_helpers.h"
+#include "codec/tones.h"
+#include "model/bands.h"
+#include "model/channel_list.h"
+#include "model/document.h"
+#include "model/frequency_entry.h"
+#include "model/text_ids.h"
+
+namespace zq61 {
+namespace {
+
+using Show = std::string (*)(int);
+
+std::string number(int value) {
+    return std::to_string(value);
+}
+std::string dup(int value) {
+    static const char* const kNames[] = {"Off", "+", "-"};
+    return value >= 0 && value <= 2 ? kNames[value] : number(value);
+}
+std::string modulation(int value) {
+    return value == 0 ? "FM" : value == 1 ? "AM" : number(value);
+}
+std::string scan(int value) {
+    return value == 0 ? "Del" : value == 1 ? "Add" : number(value);
+}
+std::string onOff(int value) {
+    return value == 0 ? "off" : value == 1 ? "on" : number(value);
+}
+std::string tone(int value) {
+    return toneText(value);
+}
+
+// The channel fields a user sets, in the order of the channel window's
+// columns. ChReserved follows the frequency and is left out.
+struct ChannelField {
+    const char* name;
+    int16_t ChannelRecord::*member;
+    Show show;
+};
+constexpr ChannelField kChannelFields[] = {
+    {"scan", &ChannelRecord::Scan, scan},
+    {"offset", &ChannelRecord::OffSetFre, number},
+    {"receive tone", &ChannelRecord::RDCT, tone},
+    {"transmit tone", &ChannelRecord::TDCT, tone},
+    {"duplex", &ChannelRecord::DUP, dup},
+    {"tone squelch", &ChannelRecord::TSQ, onOff},
+    {"high cut", &ChannelRecord::HI_CUT, onOff},
+    {"busy lock", &ChannelRecord::BUSY, onOff},
+    {"noise blanker", &ChannelRecord::NB, onOff},
+    {"+/-5 kHz", &ChannelRecord::Add_Sub_5K, number},
+    {"modulation", &ChannelRecord::AM_FM, modulation},
+    {"power", &ChannelRecord::Tx_Power, number},
+    {"public", &ChannelRecord::Public, onOff},
+    {"tone tip", &ChannelRecord::RBTone, number},
+    {"DTMF BOT", &ChannelRecord::DTMF_BOT, number},
+    {"DTMF EOT", &ChannelRecord::DTMF_EOT, number},
+    {"DTMF call", &ChannelRecord::DTMF_Call, number},
+};
+
+class Differ {
+  public:
+    Differ(const Document& a, const Document& b) : a_(a), b_(b) {}
+
+    std::vector<Difference> run() {
+        header();
+        channels();
+        groups();
+        options();
+        channelFields("feature channel", 0, a_.WorkData.FeatChannel, b_.WorkData.FeatChannel, a_,
+                      b_);
+        keys();
+        dtmf();
+        toneTips();
+        return std::move(out_);
+    }
+
+  private:
+    const Document& a_;
+    const Document& b_;
+    std::vector<Difference> out_;
+
+    void add(std::string subject, std::string field, std::string before, std::string after,
+             int chNo = 0) {
+        if (before == after) return;
+        out_.push_back({Difference::Kind::Changed, std::move(subject), std::move(field),
+                        std::move(before), std::move(after), chNo});
+    }
+    void value(const std::string& subject, const std::string& field, int before, int after,
+               Show show = number) {
+        if (before != after) add(subject, field, show(before), show(after));
+    }
+    template <std::size_t N, typename T>
+    void values(const std::string& subject, const std::array<T, N>& before,
+                const std::array<T, N>& after, int first = 0) {
+        for (std::size_t i = 0; i < N; ++i)
+            value(subject + " " + std::to_string(static_cast<int>(i) + first), "", before[i],
+                  after[i]);
+    }
+
+    void header() {
+        const FileHeader& x = a_.WorkData.Header;
+        const FileHeader& y = b_.WorkData.Header;
+        add("header", "model", cleanString(x.Model.view()), cleanString(y.Model.view()));
+        if (x.HeaderBandMode != y.HeaderBandMode)
+            add("header", "band mode", bandModeName(x.HeaderBandMode),
+                bandModeName(y.HeaderBandMode));
+        add("header", "data version", cleanString(x.Version.view()), cleanString(y.Version.view()));
+    }
+
+    // The group whose name and numbering a channel shows with.
+    static int displayGroup(int chNo, int bandMode) {
+        if (chNo >= kFirstMemoryChannel) return memoryGroup(bandMode);
+        if (chNo == kVfoChannel) return bandMode == kBandCB ? -1 : 10;
+        return GroupOfChannel(chNo, bandMode);
+    }
+    static std::string channelName(int chNo, const Document& doc) {
+        std::string name = "channel " + std::to_string(chNo);
+        if (chNo == kVfoChannel) return name + " (VFO)";
+        const int group = displayGroup(chNo, doc.BandMode);
+        const std::string groupText = groupName(group, doc.BandMode);
+        if (groupText.empty()) return name;
+        return name + " (" + groupText + " " +
+               std::to_string(chNo - GroupStart(group, doc.BandMode)) + ")";
+    }
+    static std::string frequency(const ChannelRecord& c, const Document& doc) {
+        const std::string shown =
+            displayFrequency(c.Frequency.view(), displayGroup(c.ChNo, doc.BandMode), doc);
+        return shown.empty() ? "empty" : shown;
+    }
+
+    static std::map<int, const ChannelRecord*> byNumber(const Document& doc) {
+        std::map<int, const ChannelRecord*> list;
+        for (int i = 0; i < usedChannelCount(doc); ++i) {
+            const ChannelRecord& c = doc.WorkChannels[static_cast<std::size_t>(i)];
+            list.emplace(c.ChNo, &c);  // the first entry of a number is the one the radio gets
+        }
+        return list;
+    }
+
+    void channels() {
+        const auto x = byNumber(a_);
+        const auto y = byNumber(b_);
+        auto i = x.begin();
+        auto j = y.begin();
+        while (i != x.end() || j != y.end()) {
+            if (j == y.end() || (i != x.end() && i->first < j->first)) {
+                out_.push_back({Difference::Kind::Removed, channelName(i->first, a_), "",
+                                frequency(*i->second, a_), "", i->first});
+                ++i;
+            } else if (i == x.end() || j->first < i->first) {
+                out_.push_back({Difference::Kind::Added, channelName(j->first, b_), "", "",
+                                frequency(*j->second, b_), j->first});
+                ++j;
+            } else {
+                channelFields(channelName(j->first, b_), j->first, *i->second, *j->second, a_, b_);
+                ++i;
+                ++j;
+            }
+        }
+    }
+
+    void channelFields(const std::string& subject, int chNo, const ChannelRecord& x,
+                       const ChannelRecord& y, const Document& xDoc, const Document& yDoc) {
+        add(subject, "frequency", frequency(x, xDoc), frequency(y, yDoc), chNo);
+        for (const ChannelField& f : kChannelFields)
+            if (x.*f.member != y.*f.member)
+                add(subject, f.name, f.show(x.*f.member), f.show(y.*f.member), chNo);
+        for (std::size_t k = 0; k < x.ChSpare.size(); ++k)
+            if (x.ChSpare[k] != y.ChSpare[k])
+                add(subject, "spare " + std::to_string(k), number(x.ChSpare[k]),
+                    number(y.ChSpare[k]), chNo);
+    }
+
+    void groups() {
+        const OptionsRecord& x = a_.WorkData.Options;
+        const OptionsRecord& y = b_.WorkData.Options;
+        const int bandMode = b_.BandMode;
+        for (std::size_t g = 0; g < x.GroupOn.size(); ++g) {
+            const std::string name = groupName(static_cast<int>(g), bandMode);
+            const std::string subject = "group " + (name.empty() ? std::to_string(g) : name);
+            value(subject, "switched on", x.GroupOn[g], y.GroupOn[g], onOff);
+            value(subject, "remembered channel 1", x.GroupCh1[g], y.GroupCh1[g]);
+            value(subject, "remembered channel 2", x.GroupCh2[g], y.GroupCh2[g]);
+            value(subject, "remembered channel 3", x.GroupCh3[g], y.GroupCh3[g]);
+            value(subject, "emergency modulation 1", x.EmgModulation1[g], y.EmgModulation1[g]);
+            value(subject, "emergency modulation 2", x.EmgModulation2[g], y.EmgModulation2[g]);
+        }
+        value("current group", "", x.CurGroup, y.CurGroup);
+        value("memory channel", "", x.CurMemCh, y.CurMemCh);
+    }
+
+    void options() {
+        const OptionsRecord& x = a_.WorkData.Options;
+        const OptionsRecord& y = b_.WorkData.Options;
+        for (std::size_t i = 0; i < x.OptItem.size(); ++i) {
+            // The item's label in the language of the program, as the
+            // optional features window shows it.
+            const std::string label = b_.text(txt::kOptItemBase + static_cast<int>(i));
+            value("option " + std::to_string(i) + (label.empty() ? "" : " (" + label + ")"), "",
+                  x.OptItem[i], y.OptItem[i]);
+        }
+        value("frequency limit", "switched on", x.MaxLimitOn, y.MaxLimitOn, onOff);
+        value("frequency limit", "", x.MaxLimit, y.MaxLimit);
+        values("options trailing byte", x.Trailing, y.Trailing);
+    }
+
+    void keys() {
+        const KeySettings& x = a_.WorkData.Keys;
+        const KeySettings& y = b_.WorkData.Keys;
+        value("key mode", "", x.KeyModeSet, y.KeyModeSet);
+        values("key", x.KeyFunctions, y.KeyFunctions, 1);
+    }
+
+    static std::string code(const DtmfCode& c) {
+        if (c.Length <= 0) return "empty";
+        const std::string_view chars = c.Code.view();
+        return std::string(chars.substr(0, std::min<std::size_t>(c.Length, chars.size())));
+    }
+
+    void dtmf() {
+        const DtmfSettings& x = a_.WorkData.Dtmf;
+        const DtmfSettings& y = b_.WorkData.Dtmf;
+        value("DTMF rate", "", x.DtmfRate, y.DtmfRate);
+        value("DTMF first digit time", "", x.FirstDigitTime, y.FirstDigitTime);
+        value("DTMF first digit delay", "", x.FirstDigitDelay, y.FirstDigitDelay);
+        value("DTMF * and # time", "", x.StarHashTime, y.StarHashTime);
+        value("DTMF D key", "", x.DKeySetting, y.DKeySetting);
+        value("DTMF display", "", x.DtmfDisplay, y.DtmfDisplay);
+        for (std::size_t k = 0; k < x.Codes.size(); ++k)
+            add("DTMF code " + std::to_string(k + 1), "", code(x.Codes[k]), code(y.Codes[k]));
+        values("DTMF trailing word", x.Trailing, y.Trailing);
+    }
+
+    void toneTips() {
+        for (std::size_t t = 0; t < a_.WorkData.ToneTips.Tips.size(); ++t) {
+            const ToneTip& x = a_.WorkData.ToneTips.Tips[t];
+            const ToneTip& y = b_.WorkData.ToneTips.Tips[t];
+            const std::string subject = "tone tip " + std::to_string(t + 1);
+            for (std::size_t s = 0; s < x.Steps.size(); ++s) {
+                const std::string step = "step " + std::to_string(s + 1);
+                value(subject, step + " pitch", x.Steps[s].Pitch, y.Steps[s].Pitch);
+                value(subject, step + " duration", x.Steps[s].Duration, y.Steps[s].Duration);
+            }
+            value(subject, "count", x.Count, y.Count);
+            value(subject, "pause", x.Pause, y.Pause);
+        }
+    }
+};
+
+}  // namespace
+
+std::string Difference::text() const {
+    switch (kind) {
+        case Kind::Added:
+            return subject + ": added (" + after + ")";
+        case Kind::Removed:
+            return subject + ": removed (" + before + ")";
+        case Kind::Changed:
+            break;
+    }
+    return subject + ": " + (field.empty() ? "" : field + " ") + before + " -> " + after;
+}
+
+std::vector<Difference> diffDocuments(const Document& before, const Document& after) {
+    return Differ(before, after).run();
+}
+
+}  // namespace zq61
