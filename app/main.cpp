@@ -8,24 +8,34 @@
 //                               that child window instead (FrmCHInfoEdit,
 //                               FrmOptFeatures, FrmDTMF, FrmToneTips, FrmKey),
 //                               or Frm_Mem_Freq: the memory frequency dialog
-//                               of the memory group's first channel; the
+//                               of the memory group's first channel,
+//                               FrmPassWord: the radio password dialog,
+//                               FrmSetComm: the port dialog,
+//                               FrmProgress: the progress window once a read
+//                               from the radio (ZQ61_PORT) is under way,
+//                               FrmRadioInfo: the radio information window
+//                               after reading the radio's information; the
 //                               program ends with 1 when there was no such
 //                               window to take;
 //   ZQ61_EXIT_AFTER_SPLASH=1    prints "splash-visible <ns since epoch>" once
 //                               the splash window is on screen, then ends
 //                               (the start-up benchmark).
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFont>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 #include "app/file_dialogs.h"
@@ -35,6 +45,7 @@
 #include "app/splash_window.h"
 #include "app/window_names.h"
 #include "editors/register_editor_windows.h"
+#include "link/windows/progress_window.h"
 #include "link/windows/radio_link.h"
 #include "link/windows/register_link_windows.h"
 #include "model/bands.h"
@@ -73,6 +84,52 @@ void settle(int ms) {
     wait.exec();
 }
 
+// Waits, with the events running, until `ready` holds; false after `ms`.
+bool waitUntil(const std::function<bool()>& ready, int ms) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!ready()) {
+        if (waited.elapsed() > ms) return false;
+        settle(50);
+    }
+    return true;
+}
+
+// The next modal dialog the main window runs is shown, its picture saved to
+// `file`, and cancelled; `saved` tells whether the picture was taken.
+void pictureOfNextDialog(zq61::gui::MainWindow& main, const QString& file, bool& saved) {
+    main.runModal = [file, &saved](QDialog& dialog) {
+        dialog.show();
+        settle(500);
+        saved = dialog.grab().save(file);
+        return int(QDialog::Rejected);
+    };
+}
+
+// Chooses the main window's menu item `name` as the user would.
+bool chooseMenuItem(zq61::gui::MainWindow& main, const char* name) {
+    auto* item = main.findChild<QAction*>(name);
+    if (!item) return false;
+    item->trigger();
+    return true;
+}
+
+// The dialog a menu item opens (password, port): its picture is saved, then
+// it is cancelled.
+bool pictureOfMenuDialog(zq61::gui::MainWindow& main, const char* menuItem, const QString& file) {
+    bool saved = false;
+    pictureOfNextDialog(main, file, saved);
+    return chooseMenuItem(main, menuItem) && saved;
+}
+
+// The child window with its frame and caption.
+bool pictureOfChild(QWidget* child, const QString& file) {
+    if (!child) return false;
+    QWidget* framed = qobject_cast<QMdiSubWindow*>(child->parentWidget());
+    settle(500);
+    return (framed ? framed : child)->grab().save(file);
+}
+
 // The memory frequency dialog as the channel edit window shows it for the
 // first channel of the memory group: its picture is saved, then it is
 // cancelled.
@@ -85,28 +142,50 @@ bool pictureOfMemoryFrequencyDialog(zq61::gui::MainWindow& main, const QString& 
     auto* button = edit ? edit->findChild<QPushButton*>("Command1") : nullptr;
     if (!button || !button->isVisible()) return false;
     bool saved = false;
-    main.runModal = [file, &saved](QDialog& dialog) {
-        dialog.show();
-        settle(500);
-        saved = dialog.grab().save(file);
-        return int(QDialog::Rejected);
-    };
+    pictureOfNextDialog(main, file, saved);
     settle(300);
     button->click();
     return saved;
 }
 
+// A read from the radio is started; the progress window's picture is taken
+// once the bar is well under way (a paced virtual radio takes seconds).
+bool pictureOfProgressWindow(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link,
+                             const QString& file) {
+    // The question whether to replace the program's data is answered OK.
+    QTimer::singleShot(500, &main, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
+    });
+    if (!chooseMenuItem(main, "mnuReadFromRadio")) return false;
+    const auto underWay = [&link] {
+        const zq61::gui::FrmProgress* progress = link.progressWindow();
+        return progress && progress->isVisible() && progress->progressValue() >= 40;
+    };
+    if (!waitUntil(underWay, 60000)) return false;
+    return link.progressWindow()->grab().save(file);
+}
+
+// The radio's information is read; its window's picture is taken once it opened.
+bool pictureOfRadioInfo(zq61::gui::MainWindow& main, const QString& file) {
+    namespace win = zq61::gui::win;
+    if (!chooseMenuItem(main, "MnuLocalInfo")) return false;
+    if (!waitUntil([&main] { return main.findWindow(win::kRadioInfo) != nullptr; }, 30000))
+        return false;
+    return pictureOfChild(main.findWindow(win::kRadioInfo), file);
+}
+
 // Saves the picture the screenshot variables ask for; false when it could
 // not be taken.
-bool takePicture(zq61::gui::MainWindow& main, const QString& file, const QString& window) {
+bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const QString& file,
+                 const QString& window) {
     if (window.isEmpty()) return main.grab().save(file);
     if (window == "Frm_Mem_Freq") return pictureOfMemoryFrequencyDialog(main, file);
-    QWidget* child = main.showWindowOnce(window);
-    if (!child) return false;
-    // The child window with its frame and caption.
-    QWidget* framed = qobject_cast<QMdiSubWindow*>(child->parentWidget());
-    settle(500);
-    return (framed ? framed : child)->grab().save(file);
+    if (window == "FrmPassWord") return pictureOfMenuDialog(main, "MnuProPassWord", file);
+    if (window == "FrmSetComm") return pictureOfMenuDialog(main, "mnuComm", file);
+    if (window == "FrmProgress") return pictureOfProgressWindow(main, link, file);
+    if (window == "FrmRadioInfo") return pictureOfRadioInfo(main, file);
+    return pictureOfChild(main.showWindowOnce(window), file);
 }
 
 }  // namespace
@@ -138,8 +217,8 @@ int main(int argc, char** argv) {
         if (!fileToOpen.isEmpty())
             QTimer::singleShot(0, &main, [&main, fileToOpen] { main.openFile(fileToOpen); });
         if (!screenshot.isEmpty()) {
-            QTimer::singleShot(1500, &main, [&main, screenshot, screenshotWindow] {
-                const bool saved = takePicture(main, screenshot, screenshotWindow);
+            QTimer::singleShot(1500, &main, [&main, &link, screenshot, screenshotWindow] {
+                const bool saved = takePicture(main, *link, screenshot, screenshotWindow);
                 if (!saved) std::fprintf(stderr, "no picture taken\n");
                 // Opening a window may change the shown group; a picture run
                 // of a child window ends without asking whether to save.

@@ -74,10 +74,11 @@ FrmSetComm::FrmSetComm(const Texts& texts, Settings& settings, PortLister lister
     path_->setAccessibleName(pathLabel->text().remove('&'));
     path_->setPlaceholderText("/dev/ttyUSB0");
 
-    auto* ok = new QPushButton;
+    // Children of the dialog from the start, so that their captions are found.
+    auto* ok = new QPushButton(this);
     ok->setObjectName("CommandOK");
     ok->setDefault(true);
-    auto* cancel = new QPushButton;
+    auto* cancel = new QPushButton(this);
     cancel->setObjectName("CommandCancel");
     ApplyOkCancelTexts(this, texts);
 

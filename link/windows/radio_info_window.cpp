@@ -104,12 +104,11 @@ FrmRadioInfo::FrmRadioInfo(const Texts& texts, const RadioInfo& info, QWidget* p
     grid->addWidget(labels[7], row++, 0);  // the long repair reason's second caption
     for (int i : {10, 11, 12, 13})
         add(labels[i], boxes_[kBoxOfLabel[i]]);
-    add(new QLabel, boxes_[5]);  // firmware version, named by "Version" above
-    boxes_[5]->setAccessibleName(labels[6]->text());
 
-    auto* close = new QPushButton;
+    // Children of the window from the start, so that their captions are found.
+    auto* close = new QPushButton(this);
     close->setObjectName("CommandClose");
-    auto* help = new QPushButton;
+    auto* help = new QPushButton(this);
     help->setObjectName("CommandHelp");
     help->hide();
     ApplyCloseHelpTexts(this, texts);
@@ -146,6 +145,9 @@ void FrmRadioInfo::ShowByData() {
     boxes_[7]->setText(shown(info_.Text4.view()));
     for (int i = 0; i < 4; ++i)
         boxes_[8 + i]->setText(shown(info_.Block2[i].view()));
+    // A text longer than its box (the repair reason) shows its beginning.
+    for (QLineEdit* box : boxes_)
+        box->setCursorPosition(0);
 }
 
 }  // namespace zq61::gui

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -420,9 +421,23 @@ class RadioLinkTest : public QObject {
         QCOMPARE(text("Text1_2"), QString());
         QCOMPARE(text("Text1_4"), QString("Antenna loose"));
         QCOMPARE(text("Text1_11"), QString("J. Smith"));
+        QCOMPARE(first->findChild<QLineEdit*>("Text1_4")->cursorPosition(), 0);
         QCOMPARE(first->findChild<QComboBox*>("Combo3")->currentText(), bandName);
         QCOMPARE(first->findChild<QComboBox*>("Combo1_1")->currentText(), range);
         QVERIFY(first->findChild<QPushButton*>("CommandHelp")->isHidden());
+        QCOMPARE(first->findChild<QPushButton*>("CommandClose")->text(), QString("Close"));
+        // Every caption stands in the row of the field it names.
+        auto* grid = first->findChild<QGridLayout*>();
+        QVERIFY(grid);
+        for (int i = 0; i < grid->count(); ++i) {
+            auto* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
+            if (!label || !label->buddy()) continue;
+            int row, column, rows, columns, buddyRow;
+            grid->getItemPosition(i, &row, &column, &rows, &columns);
+            grid->getItemPosition(grid->indexOf(label->buddy()), &buddyRow, &column, &rows,
+                                  &columns);
+            QVERIFY2(row == buddyRow, qPrintable(label->text()));
+        }
     }
 
     // A port that cannot be opened is explained after 9003: the ports that
@@ -496,8 +511,11 @@ class RadioLinkTest : public QObject {
                 if (d.portButton(n)->isChecked()) checked.push_back(n);
             }
         };
+        QStringList captions;
         run.gui.answerDialog = [&](QDialog& dialog) {
             auto& d = static_cast<gui::FrmSetComm&>(dialog);
+            for (const char* name : {"CommandOK", "CommandCancel"})
+                captions << d.findChild<QPushButton*>(name)->text();
             look(d);
             if (enabled != std::vector<int>{1, 3} || checked != std::vector<int>{5}) return 0;
             if (d.otherPorts()->count() != 1 || !d.otherPorts()->item(0)->text().contains("FT232R"))
@@ -510,6 +528,7 @@ class RadioLinkTest : public QObject {
             return d.result();
         };
         run.command("mnuComm");
+        QCOMPARE(captions, QStringList({"OK", "Cancel"}));
         QCOMPARE(enabled, std::vector<int>{1});
         QCOMPARE(checked, std::vector<int>{3});
         QCOMPARE(run.gui.install.setupValue("comPort"), QString("3"));
