@@ -75,10 +75,6 @@ bool freeOnPublic(int i) {
     return i == 2 || i == kScan || i == 14 || i == 15;
 }
 
-// The CB country selector: "U" stands for the groups "U" and "UK".
-const QStringList kCountries{"EU", "CE", "U", "PL", "I2", "DE", "IN", "MEM"};
-const QStringList kUkSelector{"U", "UK"};
-
 // Sizes in twips by band mode (CB, then HF and HAM).
 constexpr double kWindowWidth = 5400;
 constexpr double kWindowHeightCb = 7645, kWindowHeight = 8725;
@@ -129,14 +125,7 @@ void FrmCHInfoEdit::buildControls() {
     groupLabel_ = new QLabel(this);
     group_ = new QComboBox(this);
     group_->setObjectName("Combo4");
-    country_ = new QComboBox(this);
-    country_->setObjectName("ComboCountry");
-    country_->addItems(kCountries);
-    country_->setCurrentIndex(-1);
-    subCountry_ = new QComboBox(this);
-    subCountry_->setObjectName("ComboCountryUK");
-    subCountry_->addItems(kUkSelector);
-    subCountry_->setCurrentIndex(-1);
+    makeChannelCountrySelectors(this, country_, subCountry_);
     auto* groupRow = new QHBoxLayout;
     groupRow->addWidget(group_);
     groupRow->addWidget(country_);
@@ -315,13 +304,7 @@ void FrmCHInfoEdit::ChangShowCHs(int group) {
 
 void FrmCHInfoEdit::syncCountrySelectors() {
     if (doc_.BandMode != kBandCB) return;
-    const QString name = group_->currentText();
-    if (name == "U" || name == "UK") {
-        subCountry_->setCurrentIndex(kUkSelector.indexOf(name));
-        country_->setCurrentIndex(kCountries.indexOf("U"));
-    } else {
-        country_->setCurrentIndex(kCountries.indexOf(name));
-    }
+    showGroupInCountrySelectors(country_, subCountry_, group_->currentText());
 }
 
 void FrmCHInfoEdit::SetGridEditData(bool fromGrid) {

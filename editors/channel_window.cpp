@@ -50,11 +50,6 @@ const QColor kRowNumberText(0, 0, 255);
 const QColor kEditCellText(255, 0, 0);
 const QColor kEditCellBack(220, 220, 220);
 
-// The CB country selector: "U" stands for the groups "U" and "UK", which
-// the second selector tells apart.
-const QStringList kCountries{"EU", "CE", "U", "PL", "I2", "DE", "IN", "MEM"};
-const QStringList kUkSelector{"U", "UK"};
-
 }  // namespace
 
 template <typename Step>
@@ -115,14 +110,7 @@ void ChannelWindow::buildControls() {
     groupLabel_->setObjectName("LabelGroup");
     groupList_ = new QComboBox(this);
     groupList_->setObjectName("ComboGroup");
-    country_ = new QComboBox(this);
-    country_->setObjectName("ComboCountry");
-    country_->addItems(kCountries);
-    country_->setCurrentIndex(-1);
-    subCountry_ = new QComboBox(this);
-    subCountry_->setObjectName("ComboCountryUK");
-    subCountry_->addItems(kUkSelector);
-    subCountry_->setCurrentIndex(-1);
+    makeChannelCountrySelectors(this, country_, subCountry_);
     top->addWidget(groupLabel_);
     top->addWidget(groupList_);
     top->addWidget(country_);
@@ -293,13 +281,7 @@ void ChannelWindow::SetGridData() {
 void ChannelWindow::syncCountrySelectors() {
     if (doc_.BandMode != kBandCB) return;
     GroupSyncing = true;
-    const QString name = groupList_->currentText();
-    if (name == "U" || name == "UK") {
-        subCountry_->setCurrentIndex(kUkSelector.indexOf(name));
-        country_->setCurrentIndex(kCountries.indexOf("U"));
-    } else {
-        country_->setCurrentIndex(kCountries.indexOf(name));
-    }
+    showGroupInCountrySelectors(country_, subCountry_, groupList_->currentText());
     GroupSyncing = false;
 }
 

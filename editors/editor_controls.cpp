@@ -21,6 +21,32 @@ bool NotInComboList(const QComboBox* list, int index) {
     return index < 0 || index >= list->count();
 }
 
+namespace {
+// "U" stands for the groups "U" and "UK", which the second selector tells apart.
+const QStringList kChannelCountries{"EU", "CE", "U", "PL", "I2", "DE", "IN", "MEM"};
+const QStringList kUkChoices{"U", "UK"};
+}  // namespace
+
+void makeChannelCountrySelectors(QWidget* parent, QComboBox*& country, QComboBox*& sub) {
+    country = new QComboBox(parent);
+    country->setObjectName("ComboCountry");
+    country->addItems(kChannelCountries);
+    country->setCurrentIndex(-1);
+    sub = new QComboBox(parent);
+    sub->setObjectName("ComboCountryUK");
+    sub->addItems(kUkChoices);
+    sub->setCurrentIndex(-1);
+}
+
+void showGroupInCountrySelectors(QComboBox* country, QComboBox* sub, const QString& name) {
+    if (kUkChoices.contains(name)) {
+        sub->setCurrentIndex(kUkChoices.indexOf(name));
+        country->setCurrentIndex(kChannelCountries.indexOf("U"));
+    } else {
+        country->setCurrentIndex(kChannelCountries.indexOf(name));
+    }
+}
+
 QString followCountrySelector(QComboBox* country, QComboBox* sub, bool ukChosen,
                               const QWidget* window) {
     sub->setVisible(ukChosen && country->isVisibleTo(window));

@@ -41,6 +41,13 @@ class NumericBoxKeys : public QObject {
     NumericKind kind_;
 };
 
+// The CB country selectors of the channel windows: the countries, with "U"
+// for the U and UK plans, and the U/UK sub-selector ("ComboCountry",
+// "ComboCountryUK"); both start with nothing chosen.
+void makeChannelCountrySelectors(QWidget* parent, QComboBox*& country, QComboBox*& sub);
+// Shows group `name` in those selectors: "U" and "UK" through the sub-selector.
+void showGroupInCountrySelectors(QComboBox* country, QComboBox* sub, const QString& name);
+
 // The CB country selectors: while the country selector's U/UK item is chosen
 // (`ukChosen`), the sub-selector shows, with an item chosen; otherwise it is
 // hidden. Returns the name the pair chooses: the sub-selector's text while it

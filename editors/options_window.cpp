@@ -383,8 +383,8 @@ void FrmOptFeatures::RefreshDtmfLists() {
 }
 
 void FrmOptFeatures::countryChanged() {
-    const QString name = followCountrySelector(country_, subCountry_,
-                                               country_->currentIndex() == kUkCountry, this);
+    const QString name =
+        followCountrySelector(country_, subCountry_, country_->currentIndex() == kUkCountry, this);
     if (Refreshing) return;
     // "EI" names no group: the first group of the list.
     selectByText(items_[1], name);
