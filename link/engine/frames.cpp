@@ -49,8 +49,12 @@ Bytes readRequest(int address, int length) {
 }
 
 Bytes writeFrame(int address, std::span<const uint8_t> data) {
-    Bytes f = {kWrite, static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address),
-               static_cast<uint8_t>(data.size())};
+    // Built in one allocation: command, address, length, data, sum, ACK.
+    Bytes f;
+    f.reserve(4 + data.size() + 2);
+    for (const uint8_t b : {kWrite, static_cast<uint8_t>(address >> 8),
+                            static_cast<uint8_t>(address), static_cast<uint8_t>(data.size())})
+        f.push_back(b);
     f.insert(f.end(), data.begin(), data.end());
     f.push_back(FrameSum(f, 1, static_cast<int>(f.size())));
     f.push_back(kAck);
