@@ -76,14 +76,7 @@ DtmfWindow::DtmfWindow(Document& doc, QWidget* parent) : QWidget(parent), doc_(d
         tabs_->addTab(codesPage, qs(doc_.text(txt::kDtmfTabBase + 1 + page)));
     }
 
-    auto* close = new QPushButton;
-    close->setObjectName("CommandClose");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
-    ApplyCloseHelpTexts(this, *doc_.texts);
-    connect(close, &QPushButton::clicked, this, [this] { closeEditorWindow(this); });
+    addCloseRow(layout, this, *doc_.texts);
 
     fillLists();
     showData();

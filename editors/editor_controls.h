@@ -15,6 +15,13 @@
 
 #include "editors/cell_editors.h"
 
+class QHBoxLayout;
+class QVBoxLayout;
+
+namespace zq61 {
+class Texts;
+}
+
 namespace zq61::gui {
 
 // The list item equal to `text`, else the first one (none in an empty list).
@@ -86,6 +93,11 @@ inline QLabel* labelFor(QWidget* buddy, const QString& text, const char* name = 
     buddy->setAccessibleName(text);
     return label;
 }
+
+// A row with the Close button ("CommandClose", captioned from the texts) at
+// its right end, added to `layout`; the button closes `window` with its frame.
+// Returns the row, so that a window may put buttons of its own before it.
+QHBoxLayout* addCloseRow(QVBoxLayout* layout, QWidget* window, const Texts& texts);
 
 // Closes the window with its child window frame.
 inline void closeEditorWindow(QWidget* window) {

@@ -61,14 +61,7 @@ KeyWindow::KeyWindow(Document& doc, QWidget* parent) : QWidget(parent), doc_(doc
     }
     layout->addLayout(frames);
 
-    auto* close = new QPushButton;
-    close->setObjectName("CommandClose");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
-    ApplyCloseHelpTexts(this, *doc_.texts);
-    connect(close, &QPushButton::clicked, this, [this] { closeEditorWindow(this); });
+    addCloseRow(layout, this, *doc_.texts);
 
     showData();
 

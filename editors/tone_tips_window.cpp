@@ -93,21 +93,14 @@ ToneTipsWindow::ToneTipsWindow(Document& doc, QWidget* parent) : QWidget(parent)
     play_->setObjectName("CommandPlay");
     stop_ = new QPushButton(qs(doc_.text(txt::kTipStop)));
     stop_->setObjectName("CommandStop");
-    auto* close = new QPushButton;
-    close->setObjectName("CommandClose");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(play_);
-    buttons->addWidget(stop_);
-    buttons->addStretch();
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
-    ApplyCloseHelpTexts(this, *doc_.texts);
+    QHBoxLayout* buttons = addCloseRow(layout, this, *doc_.texts);
+    buttons->insertWidget(0, play_);
+    buttons->insertWidget(1, stop_);
 
     player_ = new TonePreviewPlayer(this);
     connect(player_, &TonePreviewPlayer::finished, this, [this] { play_->setEnabled(true); });
     connect(play_, &QPushButton::clicked, this, &ToneTipsWindow::playPreview);
     connect(stop_, &QPushButton::clicked, this, &ToneTipsWindow::stopPreview);
-    connect(close, &QPushButton::clicked, this, [this] { closeEditorWindow(this); });
 
     current_ = tabs_->currentIndex() + 1;
     showTip();

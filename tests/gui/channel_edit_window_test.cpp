@@ -38,16 +38,6 @@ struct EditRun : ChannelRun {
         return main.findWindow(gui::win::kChannelEdit)->findChild<T*>(name);
     }
     QComboBox* field(int i) { return ed(QString("Combo2_%1").arg(i)); }
-    void leaveWithEnter(QLineEdit* box, const QString& typed) {
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        box->setFocus(Qt::TabFocusReason);
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClicks(box, typed);
-        QTest::keyClick(box, Qt::Key_Return);
-        QVERIFY(!box->hasFocus());
-    }
 };
 
 constexpr int kCb = 0, kHam = 2;
@@ -204,7 +194,7 @@ class ChannelEditWindowTest : public QObject {
         EditRun c;
         c.add(1, "28.1").OffSetFre = 100;
         c.open();
-        c.leaveWithEnter(c.ed<QLineEdit>(box), typed);
+        typeAndLeave(c.main, c.ed<QLineEdit>(box), typed);
         QCOMPARE(c.ed<QLineEdit>(box)->text(), shown);
         const ChannelRecord& ch = c.record(1);
         if (box == "Text2") {

@@ -48,18 +48,6 @@ void stepByKeyboard(QComboBox* list) {
     QVERIFY(list->currentIndex() != before);
 }
 
-// Types into a box and leaves it with Enter, as a user does.
-void typeAndLeave(gui::MainWindow& main, QLineEdit* box, const QString& typed) {
-    main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
-    box->setFocus(Qt::TabFocusReason);
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, typed);
-    QTest::keyClick(box, Qt::Key_Return);
-    QVERIFY(!box->hasFocus());
-}
-
 // Opens a window through its Edit menu item.
 QWidget* openFromMenu(gui::MainWindow& main, const char* item, const char* window) {
     QAction* menuItem = action(main, item);

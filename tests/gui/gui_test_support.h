@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
@@ -155,6 +156,19 @@ inline QAction* action(QWidget& window, const char* name) {
     for (QAction* a : window.findChildren<QAction*>())
         if (a->objectName() == name) return a;
     return nullptr;
+}
+
+// Types into a box of a window of `main` and leaves it with Enter, as a user
+// does; Enter moves the focus on.
+inline void typeAndLeave(QWidget& main, QLineEdit* box, const QString& typed) {
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(!box->hasFocus());
 }
 
 // mysetup.ini of a later run (not the first) with this language and port.
