@@ -285,6 +285,9 @@ void MainWindow::ShowRBOpt() {
 void MainWindow::RefreshDtmfLists() {
     forEachObserver(mdi_, [](DocumentObserver& o) { o.RefreshDtmfLists(); });
 }
+void MainWindow::reShowAll() {
+    forEachObserver(mdi_, [](DocumentObserver& o) { o.reShowAll(); });
+}
 
 void MainWindow::cascade() {
     mdi_->cascadeSubWindows();

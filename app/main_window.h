@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/document_history.h"
 #include "model/document_observer.h"
 
 class QDialog;
@@ -74,6 +75,25 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void ShowRB() override;
     void ShowRBOpt() override;
     void RefreshDtmfLists() override;
+    void reShowAll() override;
+    // A committed edit: recorded as one undo step once the user's action is
+    // complete, however many parts of it reported.
+    void documentEdited() override;
+
+    // ---- Undo and redo (main_window_history.cpp) ----
+    // Edit > Undo and Redo: a pending edit is committed first; every open
+    // window and the caption then show the document again.
+    void undo();
+    void redo();
+    // The history starts afresh from the document as it is now: after New,
+    // Open, Initialize, a band mode switch, a read, or anything else that
+    // replaces the whole document (an opened backup, an import).
+    void startFreshHistory();
+    // Records the working copy's changes since the last step as one undo
+    // step now (an operation that changes the document outside the editors
+    // calls this once it is done).
+    void recordEdit();
+    const DocumentHistory& history() const { return history_; }
 
     // ---- Commands ----
     void newFromMenu();  // asks 9006 (when changed), then 9026
@@ -113,6 +133,9 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void addToolButton(const char* key, int textId, int icon);
     void addToolSeparator();
     void fillWindowMenu();
+    void addUndoItems(QMenu* edit);
+    void updateUndoItems();
+    void restoreStep(bool (DocumentHistory::*step)(Document&));
 
     // Document.
     bool SaveDocument();
@@ -178,6 +201,15 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     QTimer* clock_;
     std::unique_ptr<RadioCommands> pendingRadio_;
     bool unloaded_ = false;
+
+    // Undo and redo.
+    DocumentHistory history_;
+    QAction* undoItem_ = nullptr;
+    QAction* redoItem_ = nullptr;
+    QAction* undoButton_ = nullptr;
+    QAction* redoButton_ = nullptr;
+    bool restoring_ = false;   // undo or redo is putting the document back
+    bool editQueued_ = false;  // an edit waits to be recorded
 };
 
 }  // namespace zq61::gui

@@ -92,6 +92,7 @@ void MainWindow::buildMenus() {
     addHiddenItem(chEditMenu_, "MnuCHMoveDown", txt::kMenuChMoveDown, "Ctrl+D");
 
     QMenu* edit = addMenu(nullptr, "mnuEdit", txt::kMenuEdit);
+    addUndoItems(edit);
     addItem(edit, "mnuChannelInfo", txt::kMenuChannelInfo, "", &MainWindow::showChannels);
     edit->addSeparator();
     addItem(edit, "mnuOptFeature", txt::kMenuOptFeature, "", &MainWindow::showOptFeatures);
@@ -200,13 +201,18 @@ void MainWindow::buildToolbar() {
     addToolButton("OpenFile", txt::kToolOpenFile, QStyle::SP_DialogOpenButton);
     addToolButton("SaveFile", txt::kToolSaveFile, QStyle::SP_DialogSaveButton);
     addToolSeparator();
+    addToolButton("Undo", txt::kToolUndo, QStyle::SP_ArrowBack);
+    undoButton_ = toolbar_->actions().back();
+    addToolButton("Redo", txt::kToolRedo, QStyle::SP_ArrowForward);
+    redoButton_ = toolbar_->actions().back();
+    addToolSeparator();
     addToolButton("Print", txt::kToolPrint, QStyle::SP_FileDialogContentsView);
     addToolSeparator();
     addToolButton("ReadRadio", txt::kToolReadRadio, QStyle::SP_ArrowDown);
     addToolButton("CommSet", txt::kToolCommSet, QStyle::SP_ComputerIcon);
     addToolButton("WriteRadio", txt::kToolWriteRadio, QStyle::SP_ArrowUp);
     addToolSeparator();
-    // Positions 11 to 19: the channel-edit group, kept hidden.
+    // Positions 14 to 22: the channel-edit group, kept hidden.
     const auto first = toolbar_->actions().size();
     addToolButton("BtnCHCut", txt::kToolChCut, QStyle::SP_DialogDiscardButton);
     addToolButton("BtnCHCopy", txt::kToolChCopy, QStyle::SP_FileLinkIcon);
@@ -237,6 +243,10 @@ void MainWindow::toolbarAction(const QString& key) {
             open();
         else if (key == "SaveFile")
             save();
+        else if (key == "Undo")
+            undo();
+        else if (key == "Redo")
+            redo();
         else if (key == "ReadRadio")
             readFromRadio();
         else if (key == "CommSet")
@@ -405,6 +415,7 @@ void MainWindow::openFile(const QString& path) {
                 ShowMainTxt();
                 Change_Language();
                 cascade();
+                startFreshHistory();
                 break;
             case OpenResult::OtherVersionStarted:
                 // The program version of the file runs now; this one ends
@@ -451,6 +462,8 @@ void MainWindow::initialize() {
 void MainWindow::LoadNewDoc() {
     // Closing the windows commits their pending edits first.
     CloseCurAllWindows();
+    // Nothing of the document being replaced can be undone any more.
+    startFreshHistory();
     newDocTimer_->start();
 }
 
@@ -470,6 +483,7 @@ void MainWindow::onNewDocTimer() {
     ShowMainTxt();
     cascade();
     ctx_.settings.InitialSettingsRequest = false;
+    startFreshHistory();
 }
 
 void MainWindow::LoadNewDoc2() {
@@ -477,6 +491,7 @@ void MainWindow::LoadNewDoc2() {
     ApplyMainTexts();
     showWindowOnce(win::kChannels);
     ShowMainTxt();
+    startFreshHistory();
 }
 
 }  // namespace zq61::gui

@@ -29,6 +29,14 @@ bool isClipboardKey(const QKeyEvent& event) {
     return false;
 }
 
+// Undo and redo of the box's own typing, whatever character the platform
+// attaches (some send the plain letter with Ctrl held).
+bool isUndoKey(const QKeyEvent& event) {
+    if (event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo)) return true;
+    const int key = event.key();
+    return (event.modifiers() & Qt::ControlModifier) && (key == Qt::Key_Z || key == Qt::Key_Y);
+}
+
 bool isEnter(const QKeyEvent& event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
@@ -37,6 +45,7 @@ bool isEnter(const QKeyEvent& event) {
 
 bool numericKeyPasses(const QKeyEvent& event, NumericKind kind) {
     if (isClipboardKey(event)) return false;
+    if (isUndoKey(event)) return true;
     const QString text = event.text();
     if (text.isEmpty()) return true;
     for (const QChar c : text) {

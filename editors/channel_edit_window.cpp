@@ -450,6 +450,12 @@ void FrmCHInfoEdit::RefreshDtmfLists() {
     Refreshing = was;
 }
 
+void FrmCHInfoEdit::reShowAll() {
+    RefreshDtmfLists();
+    // Follows the grid's group when the grid is open, keeps its own otherwise.
+    SetGridEditData(true);
+}
+
 void FrmCHInfoEdit::fieldChosen(int i) {
     QComboBox* list = fields_[i];
     if (Refreshing || list->currentIndex() < 0) return;

@@ -50,6 +50,8 @@ class FrmCHInfoEdit : public QWidget, public DocumentObserver, public PendingEdi
     void ShowRB() override;
     // The DTMF code lists anew (after DTMF codes changed).
     void RefreshDtmfLists() override;
+    // After undo or redo: the lists and the shown channel again.
+    void reShowAll() override;
     // Stores a typed frequency or offset that has not been stored yet.
     void commitPendingEdit() override;
 

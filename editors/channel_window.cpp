@@ -278,6 +278,16 @@ void ChannelWindow::SetGridData() {
     });
 }
 
+void ChannelWindow::reShowAll() {
+    SetEditDisable();
+    const int group = shownGroup();
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    SetGridData();
+    if (shownGroup() == group && row >= 0 && row < grid_->rowCount() && column >= 0)
+        grid_->setCurrentCell(row, column);
+}
+
 void ChannelWindow::syncCountrySelectors() {
     if (doc_.BandMode != kBandCB) return;
     GroupSyncing = true;
@@ -388,6 +398,10 @@ void ChannelWindow::groupChanged(int group) {
     if (EditRow > rowCount() - 1) EditRow = 1;
     // 7.
     if (doc_.ChannelEditOpen) doc_.observer->SetGridEditData(true);
+    // The shown group is kept in the document (the radio starts on it), so
+    // switching it is an edit of its own: undo then takes an edit back in
+    // the group where it was made.
+    doc_.noteEdit();
 }
 
 void ChannelWindow::reShowAllGrid() {

@@ -44,6 +44,9 @@ class ChannelWindow : public QWidget, public DocumentObserver, public PendingEdi
     void reShowGrid(int chNo) override;
     // The group panel from the settings.
     void ReshowByCh() override;
+    // After undo or redo: the stored group, its rows and its panel again;
+    // the cursor stays where it was when the group is the same.
+    void reShowAll() override;
     // Hides every cell editor (a pending edit is not handed on).
     void SetEditDisable();
     // Shows group EditGroup (and brings the country selectors in line).

@@ -86,11 +86,17 @@ DtmfWindow::DtmfWindow(Document& doc, QWidget* parent) : QWidget(parent), doc_(d
     for (int i = 0; i < kTimingLists; ++i)
         connect(timing_[static_cast<std::size_t>(i)], &QComboBox::currentIndexChanged, this,
                 [this, i] { timingChosen(i); });
-    connect(display_, &QCheckBox::toggled, this,
-            [this](bool on) { doc_.WorkData.Dtmf.DtmfDisplay = on ? 1 : 0; });
-    for (int number = 1; number <= kDtmfCodeCount; ++number)
+    connect(display_, &QCheckBox::toggled, this, [this](bool on) {
+        doc_.WorkData.Dtmf.DtmfDisplay = on ? 1 : 0;
+        doc_.noteEdit();
+    });
+    // A code is stored as it is typed, but it counts as one edit when its
+    // box is left.
+    for (int number = 1; number <= kDtmfCodeCount; ++number) {
         connect(codeBox(number), &QLineEdit::textEdited, this,
                 [this, number] { codeEdited(number); });
+        connect(codeBox(number), &QLineEdit::editingFinished, this, [this] { doc_.noteEdit(); });
+    }
 }
 
 void DtmfWindow::fillLists() {
@@ -125,10 +131,11 @@ void DtmfWindow::timingChosen(int list) {
     QComboBox* combo = timing_[static_cast<std::size_t>(list)];
     if (list == kDKeyList) {
         d.DKeySetting = static_cast<int16_t>(combo->currentIndex());
-        return;
+    } else {
+        int16_t* fields[4] = {&d.DtmfRate, &d.FirstDigitTime, &d.FirstDigitDelay, &d.StarHashTime};
+        *fields[list] = dtmfTimingValue(combo->currentText().toStdString(), kTimingUnits[list]);
     }
-    int16_t* fields[4] = {&d.DtmfRate, &d.FirstDigitTime, &d.FirstDigitDelay, &d.StarHashTime};
-    *fields[list] = dtmfTimingValue(combo->currentText().toStdString(), kTimingUnits[list]);
+    doc_.noteEdit();
 }
 
 void DtmfWindow::codeEdited(int number) {

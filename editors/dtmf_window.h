@@ -8,6 +8,7 @@
 #include <array>
 
 #include "app/child_windows.h"
+#include "model/document_observer.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +22,7 @@ namespace zq61::gui {
 
 class DtmfCodeBox;
 
-class DtmfWindow : public QWidget, public PendingEditCommitter {
+class DtmfWindow : public QWidget, public DocumentObserver, public PendingEditCommitter {
     Q_OBJECT
   public:
     static constexpr int kTimingLists = 5;
@@ -30,6 +31,8 @@ class DtmfWindow : public QWidget, public PendingEditCommitter {
 
     // Each edit of a code box is stored at once, so nothing is pending.
     void commitPendingEdit() override;
+    // After undo or redo: every list, the check box and the codes again.
+    void reShowAll() override { showData(); }
 
     // List 0: digit duration, 1: first digit time, 2: first digit delay,
     // 3: "*" and "#" time, 4: D key.

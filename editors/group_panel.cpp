@@ -69,14 +69,25 @@ GroupPanel::GroupPanel(Document& doc, bool& groupSyncing, QWidget* parent)
     }
     grid->setColumnStretch(6, 1);
 
-    connect(workCh_, &QComboBox::currentIndexChanged, this, [this] { workingChannelChosen(); });
+    // Each choice, with the values it stores along, is one edit.
+    connect(workCh_, &QComboBox::currentIndexChanged, this, [this] {
+        workingChannelChosen();
+        doc_.noteEdit();
+    });
     for (int k = 0; k < 2; ++k) {
-        connect(emergency_[k], &QComboBox::currentIndexChanged, this,
-                [this, k] { emergencyChannelChosen(k); });
-        connect(modulation_[k], &QComboBox::currentIndexChanged, this,
-                [this, k] { modulationChosen(k); });
+        connect(emergency_[k], &QComboBox::currentIndexChanged, this, [this, k] {
+            emergencyChannelChosen(k);
+            doc_.noteEdit();
+        });
+        connect(modulation_[k], &QComboBox::currentIndexChanged, this, [this, k] {
+            modulationChosen(k);
+            doc_.noteEdit();
+        });
     }
-    connect(groupOn_, &QComboBox::currentIndexChanged, this, [this] { groupSwitchChosen(); });
+    connect(groupOn_, &QComboBox::currentIndexChanged, this, [this] {
+        groupSwitchChosen();
+        doc_.noteEdit();
+    });
     applyTexts();
 }
 

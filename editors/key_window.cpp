@@ -66,13 +66,16 @@ KeyWindow::KeyWindow(Document& doc, QWidget* parent) : QWidget(parent), doc_(doc
     showData();
 
     // Only the user's picks reach the data; showData sends no signals.
-    connect(modeSet_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { doc_.WorkData.Keys.KeyModeSet = static_cast<int16_t>(index); });
+    connect(modeSet_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        doc_.WorkData.Keys.KeyModeSet = static_cast<int16_t>(index);
+        doc_.noteEdit();
+    });
     for (int i = 0; i < kKeyLists; ++i)
         connect(functions_[static_cast<std::size_t>(i)], &QComboBox::currentIndexChanged, this,
                 [this, i](int index) {
                     doc_.WorkData.Keys.KeyFunctions[static_cast<std::size_t>(i)] =
                         static_cast<int16_t>(index + 1);
+                    doc_.noteEdit();
                 });
 }
 

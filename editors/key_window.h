@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <array>
 
+#include "model/document_observer.h"
+
 class QComboBox;
 
 namespace zq61 {
@@ -15,7 +17,7 @@ class Document;
 
 namespace zq61::gui {
 
-class KeyWindow : public QWidget {
+class KeyWindow : public QWidget, public DocumentObserver {
     Q_OBJECT
   public:
     static constexpr int kKeysPerMode = 6;
@@ -29,6 +31,9 @@ class KeyWindow : public QWidget {
         return functions_[static_cast<std::size_t>(kKeysPerMode * mode + key)];
     }
     QComboBox* modeList() const { return modeSet_; }
+
+    // After undo or redo: every list from the document again.
+    void reShowAll() override { showData(); }
 
   private:
     void showData();

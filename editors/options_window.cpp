@@ -421,12 +421,16 @@ void FrmOptFeatures::SaveOptFeat(int id) {
     doc_.WorkData.Options = options;
     doc_.WorkData.FeatChannel = feat;
     if (id == kCommonBase + 8) rebuildPowerList();
+    // The offset is stored as it is typed; it counts as one edit when its
+    // box is left.
+    if (id != kOffsetId) doc_.noteEdit();
 }
 
 void FrmOptFeatures::offsetLeft() {
     const QSignalBlocker quiet(offset_);
     offset_->setText(QString::number(doc_.WorkData.FeatChannel.OffSetFre));
     offset_->setModified(false);
+    doc_.noteEdit();
 }
 
 void FrmOptFeatures::limitLeft() {
@@ -435,6 +439,17 @@ void FrmOptFeatures::limitLeft() {
     limit_->setText(shown);
     limit_->setModified(false);
     doc_.WorkData.Options.MaxLimit = static_cast<int16_t>(std::lround(shown.toDouble() * 10));
+    doc_.noteEdit();
+}
+
+void FrmOptFeatures::reShowAll() {
+    const bool was = Refreshing;
+    Refreshing = true;
+    RefreshDtmfLists();
+    showValues();
+    offset_->setModified(false);
+    limit_->setModified(false);
+    Refreshing = was;
 }
 
 // Only typed text is committed: a value the user never touched stays as it

@@ -41,6 +41,8 @@ class FrmOptFeatures : public QWidget, public DocumentObserver, public PendingEd
     void ShowRBOpt() override;
     // The DTMF code lists anew (after DTMF codes changed), keeping their values.
     void RefreshDtmfLists() override;
+    // After undo or redo: every value from the document again.
+    void reShowAll() override;
     // Leaves the limit and offset boxes as if the focus had left them.
     void commitPendingEdit() override;
 

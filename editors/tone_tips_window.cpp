@@ -146,22 +146,26 @@ void ToneTipsWindow::tipChosen(int index) {
 void ToneTipsWindow::countChosen(int index) {
     tip().Count = static_cast<int16_t>(index);
     checkToneTipReferences(doc_);
+    doc_.noteEdit();
 }
 
 void ToneTipsWindow::pauseChosen(int index) {
     tip().Pause = static_cast<int16_t>(index);
+    doc_.noteEdit();
 }
 
 void ToneTipsWindow::pitchChosen(int step, int index) {
     tip().Steps[static_cast<std::size_t>(step)].Pitch =
         static_cast<int16_t>(pitchOfOfferedIndex(index));
     graph_->update();
+    doc_.noteEdit();
 }
 
 void ToneTipsWindow::lengthChosen(int step, int index) {
     tip().Steps[static_cast<std::size_t>(step)].Duration = static_cast<int16_t>(index);
     graph_->update();
     checkToneTipReferences(doc_);
+    doc_.noteEdit();
 }
 
 void ToneTipsWindow::playPreview() {

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <array>
 
+#include "model/document_observer.h"
+
 class QComboBox;
 class QPushButton;
 class QTabBar;
@@ -22,7 +24,7 @@ namespace zq61::gui {
 class TonePreviewPlayer;
 class ToneTipGraph;
 
-class ToneTipsWindow : public QWidget {
+class ToneTipsWindow : public QWidget, public DocumentObserver {
     Q_OBJECT
   public:
     static constexpr int kSteps = 14;
@@ -50,6 +52,9 @@ class ToneTipsWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+
+    // After undo or redo: the shown tone tip again.
+    void reShowAll() override { showTip(); }
 
   private:
     ToneTip& tip();

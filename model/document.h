@@ -63,6 +63,9 @@ class Document {
               const std::string& extra = {}) const {
         prompter->message(Prompt::ofFixed(kind, icon, extra));
     }
+    // Called once a committed edit of the working copy is complete (not
+    // for every keystroke), so the edit becomes one undo step.
+    void noteEdit() const { observer->documentEdited(); }
     void setObserver(DocumentObserver* o) { observer = o ? o : &noWindows_; }
 
   private:

@@ -6,7 +6,7 @@ namespace zq61 {
 // changed the working copy so that the windows redisplay; the default does
 // nothing, so a document without windows (command line, tests) needs none.
 class DocumentObserver {
-public:
+  public:
     virtual ~DocumentObserver() = default;
     // Channel grid: redraw the row of this channel if it is in the shown group.
     virtual void reShowGrid(int /*chNo*/) {}
@@ -21,6 +21,13 @@ public:
     // number lists after a code was defined or deleted, keeping the shown
     // number when it still exists.
     virtual void RefreshDtmfLists() {}
+    // Every window: reload everything shown from the document (the working
+    // copy was put back by undo or redo).
+    virtual void reShowAll() {}
+    // A committed edit of the working copy ended: one cell, one choice, one
+    // box that was left. The main window records it as one undo step; the
+    // calls one user action causes count once.
+    virtual void documentEdited() {}
 };
 
 }  // namespace zq61

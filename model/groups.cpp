@@ -202,6 +202,7 @@ void setChannelCell(Document& doc, int group, int channelInGroupNo, int column,
 
     if (doc.ChannelWindowOpen) doc.observer->reShowGrid(chNo);
     if (doc.ChannelEditOpen) doc.observer->SetGridEditData(true);
+    doc.noteEdit();
 }
 
 }  // namespace zq61

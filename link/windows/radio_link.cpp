@@ -172,6 +172,8 @@ void RadioLink::showReadDocument() {
     main_.Change_Language();
     main_.showWindowOnce(win::kChannels);
     main_.cascade();
+    // The read document replaces the old one: its edits cannot be undone.
+    main_.startFreshHistory();
 }
 
 void RadioLink::showRadioInfo() {

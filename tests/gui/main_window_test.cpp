@@ -34,7 +34,8 @@ const Item kVisibleMenuItems[] = {
     {"mnuFileOpen", txt::kMenuFileOpen, "Ctrl+O"}, {"mnuFileSave", txt::kMenuFileSave},
     {"mnuFileSaveAs", txt::kMenuFileSaveAs}, {"mnuFileExit", txt::kMenuFileExit},
     {"mnuModel", txt::kMenuModel}, {"mnuModelInfo", txt::kMenuModelInfo},
-    {"mnuEdit", txt::kMenuEdit}, {"mnuChannelInfo", txt::kMenuChannelInfo},
+    {"mnuEdit", txt::kMenuEdit}, {"mnuUndo", txt::kMenuUndo, "Ctrl+Z"},
+    {"mnuRedo", txt::kMenuRedo, "Ctrl+Y"}, {"mnuChannelInfo", txt::kMenuChannelInfo},
     {"mnuOptFeature", txt::kMenuOptFeature}, {"mnuToneTips", txt::kMenuToneTips},
     {"MnuDTMF", txt::kMenuDtmf}, {"MnuKey", txt::kMenuKey}, {"MnuLocalInfo", txt::kMenuLocalInfo},
     {"mnuProgram", txt::kMenuProgram}, {"mnuReadFromRadio", txt::kMenuReadFromRadio, "Ctrl+R"},
@@ -56,7 +57,8 @@ const char* const kHiddenMenuItems[] = {
 // The toolbar by position; separators have no name.
 const Item kToolbar[] = {
     {"NewFile", txt::kToolNewFile}, {"OpenFile", txt::kToolOpenFile},
-    {"SaveFile", txt::kToolSaveFile}, {"", 0}, {"Print", txt::kToolPrint}, {"", 0},
+    {"SaveFile", txt::kToolSaveFile}, {"", 0}, {"Undo", txt::kToolUndo},
+    {"Redo", txt::kToolRedo}, {"", 0}, {"Print", txt::kToolPrint}, {"", 0},
     {"ReadRadio", txt::kToolReadRadio}, {"CommSet", txt::kToolCommSet},
     {"WriteRadio", txt::kToolWriteRadio}, {"", 0}, {"BtnCHCut", txt::kToolChCut},
     {"BtnCHCopy", txt::kToolChCopy}, {"BtnCHPaste", txt::kToolChPaste}, {"", 0},
@@ -110,8 +112,8 @@ class MainWindowTest : public QObject {
         for (int pos = 0; pos < buttons.size(); ++pos) {
             const Item& expected = kToolbar[pos];
             QCOMPARE(buttons[pos]->isSeparator(), expected.textId == 0);
-            // Positions 11 to 19 are the channel-edit group, never shown.
-            QCOMPARE(buttons[pos]->isVisible(), pos < 10 || pos == 19);
+            // Positions 14 to 22 are the channel-edit group, never shown.
+            QCOMPARE(buttons[pos]->isVisible(), pos < 13 || pos == 22);
             if (expected.textId == 0) continue;
             QCOMPARE(buttons[pos]->objectName(), QString(expected.name));
             QVERIFY(!text(expected.textId).isEmpty());

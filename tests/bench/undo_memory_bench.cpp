@@ -1,0 +1,119 @@
+// The undo history of a full document (409 channels): the memory 200 and
+// 1000 steps hold for three kinds of step, and the time of recording a step
+// and of undoing and redoing one.
+//
+// Kinds of step: 0 one channel field (a grid cell), 1 one setting (an
+// option: the settings records are kept whole), 2 every channel and a
+// setting at once (the largest step there is).
+
+#include <benchmark/benchmark.h>
+
+#include "model/channel_list.h"
+#include "model/document.h"
+#include "model/document_history.h"
+
+namespace zq61 {
+namespace {
+
+class SilentPrompter : public Prompter {
+  public:
+    void message(const Prompt&) override {}
+    PromptAnswer okCancel(const Prompt&) override { return PromptAnswer::Cancel; }
+    PromptAnswer yesNo(const Prompt&) override { return PromptAnswer::No; }
+    PromptAnswer yesNoCancel(const Prompt&) override { return PromptAnswer::Cancel; }
+    PromptAnswer retryCancel(const Prompt&) override { return PromptAnswer::Cancel; }
+    std::optional<std::string> password(const std::string&) override { return std::nullopt; }
+};
+
+class NoTexts : public Texts {
+  public:
+    std::string text(int) const override { return {}; }
+};
+
+struct FullDocument {
+    SilentPrompter prompter;
+    NoTexts texts;
+    Document doc{prompter, texts};
+    FullDocument() {
+        for (int ch = 1; ch <= kMaxChannels; ++ch)
+            addChannel(doc, ch, "28.50000");
+    }
+};
+
+// Step `n` of the given kind; every step changes the document.
+void edit(Document& doc, int kind, int n) {
+    const auto value = static_cast<int16_t>(n);
+    switch (kind) {
+        case 0:
+            doc.WorkChannels[static_cast<std::size_t>(n % kMaxChannels)].OffSetFre = value;
+            break;
+        case 1:
+            doc.WorkData.Options.MaxLimit = value;
+            break;
+        default:
+            for (ChannelRecord& ch : doc.WorkChannels)
+                ch.OffSetFre = value;
+            doc.WorkData.Options.MaxLimit = value;
+            break;
+    }
+}
+
+// Records `steps` steps; the counters are the memory the history holds then.
+void BM_HistoryMemory(benchmark::State& state) {
+    const int kind = static_cast<int>(state.range(0));
+    const int steps = static_cast<int>(state.range(1));
+    std::size_t bytes = 0, kept = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        FullDocument full;
+        DocumentHistory history;
+        history.reset(full.doc);
+        state.ResumeTiming();
+        for (int n = 1; n <= steps; ++n) {
+            edit(full.doc, kind, n);
+            history.checkpoint(full.doc);
+        }
+        bytes = history.memoryBytes();
+        kept = history.undoSteps();
+    }
+    state.counters["memory_bytes"] = static_cast<double>(bytes);
+    state.counters["steps_kept"] = static_cast<double>(kept);
+    state.counters["bytes_per_step"] = static_cast<double>(bytes) / static_cast<double>(kept);
+    state.counters["checkpoint_us"] = benchmark::Counter(
+        static_cast<double>(steps),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_HistoryMemory)
+    ->ArgNames({"kind", "steps"})
+    ->ArgsProduct({{0, 1, 2}, {200, 1000}})
+    ->Unit(benchmark::kMillisecond);
+
+// A checkpoint when nothing changed: what every committed edit that changes
+// nothing (moving through cells) costs.
+void BM_CheckpointWithoutChange(benchmark::State& state) {
+    FullDocument full;
+    DocumentHistory history;
+    history.reset(full.doc);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(history.checkpoint(full.doc));
+}
+BENCHMARK(BM_CheckpointWithoutChange)->Unit(benchmark::kMicrosecond);
+
+// One undo and one redo with 200 steps of the given kind recorded.
+void BM_UndoRedo(benchmark::State& state) {
+    const int kind = static_cast<int>(state.range(0));
+    FullDocument full;
+    DocumentHistory history;
+    history.reset(full.doc);
+    for (int n = 1; n <= 200; ++n) {
+        edit(full.doc, kind, n);
+        history.checkpoint(full.doc);
+    }
+    for (auto _ : state) {
+        if (!history.undo(full.doc) || !history.redo(full.doc)) state.SkipWithError("no step");
+    }
+}
+BENCHMARK(BM_UndoRedo)->ArgName("kind")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace zq61
