@@ -8,6 +8,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "model/channel_list.h"
 #include "model/document.h"
 #include "model/document_history.h"
@@ -40,9 +46,19 @@ struct FullDocument {
     }
 };
 
-// Step `n` of the given kind; every step changes the document.
+// The heap in use, to check the history's own count against (glibc only).
+std::size_t heapInUse() {
+#if defined(__GLIBC__)
+    return mallinfo2().uordblks;
+#else
+    return 0;
+#endif
+}
+
+// Step `n` of the given kind; every step changes the document (the values
+// stay clear of what a new channel holds).
 void edit(Document& doc, int kind, int n) {
-    const auto value = static_cast<int16_t>(n);
+    const auto value = static_cast<int16_t>(1000 + n);
     switch (kind) {
         case 0:
             doc.WorkChannels[static_cast<std::size_t>(n % kMaxChannels)].OffSetFre = value;
@@ -62,21 +78,27 @@ void edit(Document& doc, int kind, int n) {
 void BM_HistoryMemory(benchmark::State& state) {
     const int kind = static_cast<int>(state.range(0));
     const int steps = static_cast<int>(state.range(1));
-    std::size_t bytes = 0, kept = 0;
+    std::size_t bytes = 0, kept = 0, heap = 0;
     for (auto _ : state) {
         state.PauseTiming();
         FullDocument full;
-        DocumentHistory history;
-        history.reset(full.doc);
+        const std::size_t heapBefore = heapInUse();
+        auto history = std::make_unique<DocumentHistory>();
+        history->reset(full.doc);
         state.ResumeTiming();
         for (int n = 1; n <= steps; ++n) {
             edit(full.doc, kind, n);
-            history.checkpoint(full.doc);
+            history->checkpoint(full.doc);
         }
-        bytes = history.memoryBytes();
-        kept = history.undoSteps();
+        state.PauseTiming();
+        bytes = history->memoryBytes();
+        kept = history->undoSteps();
+        heap = heapInUse() - heapBefore;
+        history.reset();
+        state.ResumeTiming();
     }
     state.counters["memory_bytes"] = static_cast<double>(bytes);
+    state.counters["heap_bytes"] = static_cast<double>(heap);
     state.counters["steps_kept"] = static_cast<double>(kept);
     state.counters["bytes_per_step"] = static_cast<double>(bytes) / static_cast<double>(kept);
     state.counters["checkpoint_us"] = benchmark::Counter(
