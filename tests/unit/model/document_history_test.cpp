@@ -7,7 +7,6 @@
 
 #include "model/channel_list.h"
 #include "model/document.h"
-#include "model/document_copies.h"
 #include "support/scripted_prompter.h"
 #include "support/table_texts.h"
 
@@ -33,7 +32,6 @@ class DocumentHistoryTest : public ::testing::Test {
             addChannel(doc, ch, "28.50000");
         for (ChannelRecord& ch : doc.WorkChannels)
             ch.OffSetFre = 0;
-        copyWorkToFile(doc);
         history.reset(doc);
     }
     void setOffset(int index, int value) {
@@ -119,30 +117,6 @@ TEST_F(DocumentHistoryTest, UnrecordedChangesAreRecordedBeforeUndoAndRedo) {
     EXPECT_FALSE(history.redo(doc));
     EXPECT_EQ(doc.WorkChannels[1].OffSetFre, 0);
     EXPECT_EQ(doc.WorkChannels[2].OffSetFre, 30);
-}
-
-TEST_F(DocumentHistoryTest, UndoBackToTheSavedStateLeavesNothingToSave) {
-    EXPECT_FALSE(isChanged(doc));
-    doc.WorkData.Keys.KeyModeSet = 2;
-    setOffset(4, 40);
-    history.checkpoint(doc);
-    EXPECT_TRUE(isChanged(doc));
-    history.undo(doc);
-    EXPECT_FALSE(isChanged(doc));
-    history.redo(doc);
-    EXPECT_TRUE(isChanged(doc));
-}
-
-TEST_F(DocumentHistoryTest, ResetStartsAFreshHistoryFromTheCurrentState) {
-    setOffset(0, 10);
-    history.checkpoint(doc);
-    history.undo(doc);
-    setOffset(3, 30);
-    history.reset(doc);
-    EXPECT_FALSE(history.canUndo());
-    EXPECT_FALSE(history.canRedo());
-    EXPECT_FALSE(history.undo(doc));
-    EXPECT_EQ(doc.WorkChannels[3].OffSetFre, 30);
 }
 
 // The oldest steps go once the step limit or the byte budget is reached;
