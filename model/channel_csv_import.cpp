@@ -141,16 +141,19 @@ class ImportCheck {
                         std::to_string(seen->second));
             return;
         }
+        const int index = findChannel(doc_, e.chNo);
+        const ChannelRecord* existing =
+            index >= 0 ? &doc_.WorkChannels[static_cast<std::size_t>(index)] : nullptr;
         const auto slot = groupSlotOfChannel(e.chNo, doc_.BandMode);
         if (!slot) {
+            // A channel the document already holds outside the groups (the
+            // VFO slot of a CB document) may be named as it is.
+            if (existing && isUnchanged(e, *existing)) return;
             problem(e.line, e.chNoColumn,
                     "channel " + std::to_string(e.chNo) + " is in no group of the " +
                         bandModeName(doc_.BandMode) + " band mode");
             return;
         }
-        const int index = findChannel(doc_, e.chNo);
-        const ChannelRecord* existing =
-            index >= 0 ? &doc_.WorkChannels[static_cast<std::size_t>(index)] : nullptr;
         const ChannelRecord base =
             existing ? *existing : newChannelRecord(e.chNo, "", doc_.BandLowMHz);
 
@@ -167,6 +170,18 @@ class ImportCheck {
         for (const auto& s : p.edit.spare)
             changed = changed || s.has_value();
         if (changed) plan.push_back(std::move(p));
+    }
+
+    bool isUnchanged(const ChannelEdit& e, const ChannelRecord& r) const {
+        if (e.frequencyGiven && !sameFrequency(e, r, -1)) return false;
+        for (int column = kColPublic; column <= kColTdct; ++column) {
+            const auto& v = e.fields[static_cast<std::size_t>(column)];
+            if (v && *v != channelField(r, column)) return false;
+        }
+        if (e.chReserved && *e.chReserved != r.ChReserved) return false;
+        for (std::size_t i = 0; i < kSpareFields; ++i)
+            if (e.spare[i] && *e.spare[i] != r.ChSpare[i]) return false;
+        return true;
     }
 
     // The channel's frequency as the row's column set writes it.

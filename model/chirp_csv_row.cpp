@@ -151,7 +151,7 @@ std::optional<ChannelEdit> readChirpRow(const CsvHeader& header, const CsvRow& r
             problem("Duplex", "\"" + text + "\" is not \"\", \"+\" or \"-\" (this radio has no " +
                                   "split or off duplex)");
     }
-    if (header.has("Offset")) {
+    if (header.has("Offset") && !cell("Offset").empty()) {
         const std::string text = cell("Offset");
         const auto units = parseScaledDecimal(text, 5);  // 10 Hz
         if (!units || *units % 100 != 0) {
@@ -179,7 +179,7 @@ std::optional<ChannelEdit> readChirpRow(const CsvHeader& header, const CsvRow& r
             set(e, kColRdct, tones.rxTone, "Tone");
         }
     }
-    if (header.has("Mode")) {
+    if (header.has("Mode") && !cell("Mode").empty()) {
         const std::string text = cell("Mode");
         if (const auto mode = itemValue(kModes, text))
             set(e, kColAmFm, *mode, "Mode");
