@@ -6,7 +6,7 @@ namespace zq61 {
 // changed the working copy so that the windows redisplay; the default does
 // nothing, so a document without windows (command line, tests) needs none.
 class DocumentObserver {
-  public:
+public:
     virtual ~DocumentObserver() = default;
     // Channel grid: redraw the row of this channel if it is in the shown group.
     virtual void reShowGrid(int /*chNo*/) {}

@@ -14,7 +14,7 @@ namespace zq61 {
 // every record at program start), which is not the same as N blanks.
 template <std::size_t N>
 class FixedString {
-  public:
+public:
     FixedString() { chars_.fill('\0'); }
     FixedString(std::string_view text) { assign(text); }  // NOLINT: implicit on purpose
 
@@ -40,7 +40,7 @@ class FixedString {
 
     bool operator==(const FixedString&) const = default;
 
-  private:
+private:
     std::array<char, N> chars_;
 };
 

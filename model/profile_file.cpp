@@ -43,8 +43,8 @@ std::string readProfileString(const std::string& path, const std::string& sectio
     return bufferSize == 0 ? std::string() : cutCharacters(trimmed, bufferSize - 1);
 }
 
-bool writeProfileString(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value) {
+bool writeProfileString(const std::string& path, const std::string& section,
+                        const std::string& key, const std::string& value) {
     CSimpleIniA ini;
     std::error_code ec;
     // A file that exists but cannot be read is never replaced by a new one:

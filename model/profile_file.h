@@ -19,7 +19,7 @@ std::string readProfileString(const std::string& path, const std::string& sectio
 
 // Writes one key, creating the file and section when needed. Returns false
 // when the file cannot be written.
-bool writeProfileString(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value);
+bool writeProfileString(const std::string& path, const std::string& section,
+                        const std::string& key, const std::string& value);
 
 }  // namespace zq61

@@ -46,8 +46,8 @@ enum ColumnCode : int {
 
 struct ChannelRecord {
     int16_t ChNo = 0;
-    int16_t ChReserved = 0;    // 1 on a record packed with an empty frequency
-    int16_t Scan = 0;          // 0 "Del", 1 "Add"
+    int16_t ChReserved = 0;  // 1 on a record packed with an empty frequency
+    int16_t Scan = 0;        // 0 "Del", 1 "Add"
     FixedString<8> Frequency;  // 8 digits in units of 10 Hz, or "FFFFFFFF"
     int16_t OffSetFre = 0;
     int16_t RDCT = 0;  // receive tone index 0..142

@@ -8,7 +8,7 @@ namespace zq61 {
 // (the language file in the program; a table in tests). Never fails: an
 // unknown identifier gives an empty text.
 class Texts {
-  public:
+public:
     virtual ~Texts() = default;
     virtual std::string text(int id) const = 0;
 };
