@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "codec/tones.h"
@@ -325,6 +326,47 @@ TEST_F(ChannelCsvTest, AnImportEditsAsTheGridDoes) {
     EXPECT_NE(std::find(observer.calls.begin(), observer.calls.end(), "reShowGrid 45"),
               observer.calls.end());
     doc.setObserver(nullptr);
+}
+
+TEST_F(ChannelCsvTest, DamagedFilesAreAppliedWholeOrNotAtAll) {
+    add(45, "28.3").TDCT = 60;
+    const std::string sources[] = {exportChannelsCsv(doc, CsvColumnSet::Chirp),
+                                   exportChannelsCsv(doc, CsvColumnSet::Full)};
+    const std::string alphabet = "0123456789.,-+\"\r\nSAMFTDCNR> \x00\xff";
+    std::mt19937 random(61);
+    for (int round = 0; round < 400; ++round) {
+        std::string csv = sources[round % 2];
+        const int damages = 1 + static_cast<int>(random() % 6);
+        for (int d = 0; d < damages; ++d) {
+            const std::size_t at = random() % csv.size();
+            const char c = alphabet[random() % alphabet.size()];
+            switch (random() % 3) {
+                case 0:
+                    csv[at] = c;
+                    break;
+                case 1:
+                    csv.insert(at, 1, c);
+                    break;
+                default:
+                    csv.erase(at, 1);
+            }
+        }
+        const RadioData data = doc.WorkData;
+        const ChannelArray channels = doc.WorkChannels;
+        const CsvImportResult r = importChannelsCsv(doc, csv);
+        if (!r.ok()) {
+            ASSERT_EQ(doc.WorkData, data) << csv;
+            ASSERT_EQ(doc.WorkChannels, channels) << csv;
+        }
+        // Whatever was taken passed the checks: the file imports again unchanged.
+        if (r.ok()) {
+            const CsvImportResult again = checkChannelsCsv(doc, csv);
+            ASSERT_TRUE(again.ok()) << csv;
+            ASSERT_TRUE(again.changedChannels.empty()) << csv;
+        }
+        makeDocument(kBandHAM);
+        add(45, "28.3").TDCT = 60;
+    }
 }
 
 }  // namespace
