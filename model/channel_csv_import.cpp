@@ -20,7 +20,6 @@ namespace zq61 {
 namespace {
 
 constexpr int kToneTipCount = 8;
-constexpr int kLastOrdinaryCbChannel = 360;
 
 // The order in which changed fields are handed on: modulation before power,
 // because choosing AM lowers the power.
@@ -188,7 +187,10 @@ class ImportCheck {
     std::string currentFrequencyText(const ChannelEdit& e, const ChannelRecord& r,
                                      int group) const {
         if (!e.frequencyAsShown) return fullFrequencyText(r.Frequency.view());
-        return displayForGroup(r.Frequency.view(), group, doc_.BandMode, doc_.BandLowMHz).text;
+        const DisplayText shown =
+            displayForGroup(r.Frequency.view(), group, doc_.BandMode, doc_.BandLowMHz);
+        // A stored form that is no number equals no typed frequency.
+        return shown.notNumeric ? r.Frequency.str() : shown.text;
     }
 
     bool sameFrequency(const ChannelEdit& e, const ChannelRecord& r, int group) const {
@@ -204,9 +206,7 @@ class ImportCheck {
         if (!e.frequencyGiven) {
             if (!existing)
                 problem(e.line, e.chNoColumn,
-                        channel +
-                            " is not in the document and the line "
-                            "gives no frequency");
+                        channel + " is not in the document and the line gives no frequency");
             return;
         }
         if (existing && sameFrequency(e, *existing, p.slot.group)) return;
@@ -255,7 +255,7 @@ class ImportCheck {
         const int count = usedChannelCount(doc_);
         for (int i = 0; i < count; ++i) {
             const ChannelRecord& r = doc_.WorkChannels[static_cast<std::size_t>(i)];
-            if (r.ChNo < 1 || r.ChNo > kLastOrdinaryCbChannel) continue;
+            if (r.ChNo < 1 || r.ChNo > kHighestOrdinaryCbChannel) continue;
             const int group = GroupOfChannel(r.ChNo, doc_.BandMode);
             const auto value = parseScaledDecimal(currentFrequencyText(e, r, group), 5);
             if (value && *value == units) {
@@ -290,7 +290,7 @@ class ImportCheck {
         if ((am || power) && resultAm == 1 && resultPower > 1)
             problem(e.line, e.fieldColumns[power ? kColTxPower : kColAmFm],
                     "power level " + std::to_string(resultPower) +
-                        " (High) is not available with AM; AM allows 0 (Low) or 1 (Medium)");
+                        " is not available with AM, which allows 0 (Low) or 1 (Medium)");
     }
 
     void checkField(const PlannedEdit& p, int column, int value) {
