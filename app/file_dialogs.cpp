@@ -1,8 +1,20 @@
 #include "app/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace zq61::gui {
+
+namespace {
+
+// The extension of the filter's first pattern ("CSV files (*.csv)" gives
+// "csv"); "dat" when the filter names none.
+QString defaultSuffix(const QString& filter) {
+    const QRegularExpressionMatch m = QRegularExpression(R"(\*\.(\w+))").match(filter);
+    return m.hasMatch() ? m.captured(1) : QStringLiteral("dat");
+}
+
+}  // namespace
 
 std::optional<QString> QtFileDialogs::openFileName(QWidget* parent, const QString& filter) {
     QFileDialog dialog(parent, QString(), QString(), filter);
@@ -16,7 +28,7 @@ std::optional<QString> QtFileDialogs::saveFileName(QWidget* parent, const QStrin
                                                    const QString& preset) {
     QFileDialog dialog(parent, QString(), QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("dat");
+    dialog.setDefaultSuffix(defaultSuffix(filter));
     dialog.selectFile(preset);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();

@@ -20,8 +20,9 @@ class FileDialogs {
                                                 const QString& preset) = 0;
 };
 
-// The platform's file dialogs; the save dialog adds ".dat" when the user
-// typed a name without an extension.
+// The platform's file dialogs; the save dialog adds the extension of the
+// filter (".dat" for data files, ".csv" for CSV files) when the user typed a
+// name without one.
 class QtFileDialogs : public FileDialogs {
   public:
     std::optional<QString> openFileName(QWidget* parent, const QString& filter) override;

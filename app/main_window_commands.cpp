@@ -15,6 +15,7 @@
 
 #include "app/about_dialog.h"
 #include "app/app_context.h"
+#include "app/csv_commands.h"
 #include "app/language_dialog.h"
 #include "app/main_window.h"
 #include "app/model_info_dialog.h"
@@ -22,6 +23,7 @@
 #include "app/radio_commands.h"
 #include "app/window_names.h"
 #include "codec/text_helpers.h"
+#include "model/channel_csv.h"
 #include "model/dat_file.h"
 #include "model/document_copies.h"
 #include "model/new_document.h"
@@ -72,6 +74,14 @@ void MainWindow::buildMenus() {
     addItem(file, "mnuFileSaveAs", txt::kMenuFileSaveAs, "", nullptr);
     connect(file->findChild<QAction*>("mnuFileSaveAs"), &QAction::triggered, this,
             [this] { saveAs(); });
+    // CSV import and export of the channel list.
+    connect(addItem(file, "mnuImportCsv", txt::kMenuImportCsv, "", nullptr), &QAction::triggered,
+            this, [this] { importChannelsFromCsv(*this); });
+    QMenu* exportCsv = addMenu(file, "mnuExportCsv", txt::kMenuExportCsv);
+    connect(addItem(exportCsv, "mnuExportCsvChirp", txt::kMenuExportCsvChirp, "", nullptr),
+            &QAction::triggered, this, [this] { exportChannelsToCsv(*this, CsvColumnSet::Chirp); });
+    connect(addItem(exportCsv, "mnuExportCsvFull", txt::kMenuExportCsvFull, "", nullptr),
+            &QAction::triggered, this, [this] { exportChannelsToCsv(*this, CsvColumnSet::Full); });
     file->addSeparator();
     addHiddenItem(file, "mnuFilePrint", txt::kMenuFilePrint);
     file->addSeparator();

@@ -72,6 +72,41 @@ std::optional<double> parseNumber(std::string_view text) {
     return value;
 }
 
+std::optional<int64_t> parseScaledDecimal(std::string_view text, int decimals) {
+    std::string_view t = trimBlanks(text);
+    bool negative = false;
+    if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    constexpr int64_t kLimit = 1'000'000'000'000'000;
+    int64_t value = 0;
+    int fractionDigits = 0;
+    bool point = false;
+    bool anyDigit = false;
+    for (char c : t) {
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9') return std::nullopt;
+        anyDigit = true;
+        if (point && fractionDigits >= decimals) {
+            if (c != '0') return std::nullopt;  // finer than the unit
+            continue;
+        }
+        if (point) ++fractionDigits;
+        value = value * 10 + (c - '0');
+        if (value > kLimit) return std::nullopt;
+    }
+    if (!anyDigit) return std::nullopt;
+    for (; fractionDigits < decimals; ++fractionDigits) {
+        value *= 10;
+        if (value > kLimit) return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
 bool isNumeric(std::string_view text) {
     return parseNumber(text).has_value();
 }

@@ -32,6 +32,11 @@ bool isNumeric(std::string_view text);
 // The value of a numeric text (see isNumeric), or nothing.
 std::optional<double> parseNumber(std::string_view text);
 
+// The value of a plain decimal text ("146.52", "-0.6", "23", ".5") times
+// 10^decimals, exactly, without going through a double: nothing for any
+// other text (exponents, blanks inside, several points), for digits other
+// than 0 beyond `decimals` places and for values beyond +-10^15.
+std::optional<int64_t> parseScaledDecimal(std::string_view text, int decimals);
 // Not numeric: `def`. Otherwise the integer part of the value, limited to
 // min..max (a huge number gives max, never an overflow), then when step >= 2
 // brought down to a multiple of step (remainder with the sign of the value).

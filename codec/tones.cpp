@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <string_view>
 
 namespace zq61 {
 
@@ -81,6 +82,37 @@ RadioTone toneToRadio(int toneIndex) {
         tone.dcs = static_cast<uint8_t>(toneIndex - kFirstDcsIndex);
     }
     return tone;
+}
+
+bool isCtcssTone(int toneIndex) {
+    return toneIndex >= 1 && toneIndex <= kCtcssCount;
+}
+
+bool isDcsTone(int toneIndex) {
+    return toneIndex >= kFirstDcsIndex && toneIndex < kToneCount;
+}
+
+int ctcssTenthsOfHz(int toneIndex) {
+    return isCtcssTone(toneIndex) ? kCtcssTenths[static_cast<std::size_t>(toneIndex - 1)] : 0;
+}
+
+std::string dcsCodeText(int toneIndex) {
+    return isDcsTone(toneIndex) ? kDcsCodes[static_cast<std::size_t>(toneIndex - kFirstDcsIndex)]
+                                : "";
+}
+
+int toneIndexOfCtcss(int tenthsOfHz) {
+    for (int k = 1; k <= kCtcssCount; ++k)
+        if (kCtcssTenths[static_cast<std::size_t>(k - 1)] == tenthsOfHz) return k;
+    return 0;
+}
+
+int toneIndexOfDcs(int octalCode) {
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%03d", octalCode);
+    for (std::size_t k = 0; k < kDcsCodes.size(); ++k)
+        if (std::string_view(kDcsCodes[k]) == digits) return kFirstDcsIndex + static_cast<int>(k);
+    return 0;
 }
 
 }  // namespace zq61

@@ -28,4 +28,18 @@ int toneFromRadio(uint8_t kind, uint8_t ctcss, uint8_t dcs);
 // An index outside 1..142 writes "no tone" (kind 0, both bytes 0).
 RadioTone toneToRadio(int toneIndex);
 
+// The kind of a tone index: CTCSS for 1..38, DCS for 39..142.
+bool isCtcssTone(int toneIndex);
+bool isDcsTone(int toneIndex);
+// The CTCSS tone of an index in tenths of Hz (885 for 88.5 Hz); 0 for an
+// index that is no CTCSS tone.
+int ctcssTenthsOfHz(int toneIndex);
+// The three octal digits of a DCS index ("023"); "" for an index that is no
+// DCS code.
+std::string dcsCodeText(int toneIndex);
+// The tone index of a CTCSS tone in tenths of Hz, or of a DCS code given by
+// its octal digits ("23" and "023" alike); 0 when the list has no such tone.
+int toneIndexOfCtcss(int tenthsOfHz);
+int toneIndexOfDcs(int octalCode);
+
 }  // namespace zq61

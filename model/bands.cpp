@@ -132,6 +132,14 @@ int groupCount(int bandMode) {
     return 0;
 }
 
+std::optional<GroupSlot> groupSlotOfChannel(int chNo, int bandMode) {
+    for (int g = 0; g < groupCount(bandMode); ++g) {
+        const int q = chNo - GroupStart(g, bandMode);
+        if (q >= 1 && q <= GroupSize(g, bandMode)) return GroupSlot{g, q};
+    }
+    return std::nullopt;
+}
+
 bool isFixedFm(int channelInGroup, int group, int bandMode) {
     if (bandMode != kBandCB) return false;
     return group == 1 || group == 3 || (group == 6 && channelInGroup >= 41);

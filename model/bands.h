@@ -4,6 +4,7 @@
 // groups: CB country plans plus a memory group; HF and HAM ten banks of 40,
 // the VFO slot and a memory group.
 
+#include <optional>
 #include <string>
 
 #include "codec/band_mode.h"
@@ -31,6 +32,15 @@ int memoryGroup(int bandMode);                   // 8 in CB, 11 in HF and HAM
 bool isMemoryGroup(int group, int bandMode);
 // The number of group slots the band mode names (9 in CB, 12 in HF/HAM).
 int groupCount(int bandMode);
+
+// The group holding channel number `chNo` in the band mode and the
+// channel's number in that group (from 1); nothing when no group of the band
+// mode holds it (CB channels 361..401, any channel of an unknown band mode).
+struct GroupSlot {
+    int group = 0;
+    int channelInGroup = 0;
+};
+std::optional<GroupSlot> groupSlotOfChannel(int chNo, int bandMode);
 
 // CB channels that may only use FM: groups "CE" and "UK", and "DE" from its
 // 41st channel on (`channelInGroup` counts from 1).

@@ -67,18 +67,23 @@ int usedChannelCount(const Document& doc) {
     return std::clamp<int>(doc.WorkData.ChannelCount, 0, kMaxChannels);
 }
 
-bool addChannel(Document& doc, int chNo, std::string_view frequencyText) {
-    const int count = usedChannelCount(doc);
-    if (count >= kMaxChannels || findChannel(doc, chNo) >= 0) return false;
+ChannelRecord newChannelRecord(int chNo, std::string_view frequencyText, double bandLowMHz) {
     ChannelRecord r;
     r.ChNo = static_cast<int16_t>(chNo);
     r.ChReserved = 0;
     r.Scan = 1;
-    r.Frequency = textToStored(frequencyText, doc.BandLowMHz);
+    r.Frequency = textToStored(frequencyText, bandLowMHz);
     r.OffSetFre = 100;
     r.NB = 1;
     r.Public = 1;
-    doc.WorkChannels[static_cast<std::size_t>(count)] = r;
+    return r;
+}
+
+bool addChannel(Document& doc, int chNo, std::string_view frequencyText) {
+    const int count = usedChannelCount(doc);
+    if (count >= kMaxChannels || findChannel(doc, chNo) >= 0) return false;
+    doc.WorkChannels[static_cast<std::size_t>(count)] =
+        newChannelRecord(chNo, frequencyText, doc.BandLowMHz);
     doc.WorkData.ChannelCount = static_cast<int16_t>(count + 1);
     return true;
 }

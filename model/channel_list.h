@@ -14,6 +14,10 @@ class Document;
 // The number of valid list entries: ChannelCount limited to 0..409.
 int usedChannelCount(const Document& doc);
 
+// A channel record with the new-channel defaults: scan "Add", offset 100,
+// noise blanker and public on, every other field 0.
+ChannelRecord newChannelRecord(int chNo, std::string_view frequencyText, double bandLowMHz);
+
 // Appends channel `chNo` with the new-channel defaults and the stored form of
 // `frequencyText`. Returns false (and changes nothing) when the list is full
 // or already holds that channel number.
