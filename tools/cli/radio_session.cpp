@@ -13,7 +13,6 @@
 #include "model/bands.h"
 #include "model/dat_file.h"
 #include "model/document.h"
-#include "model/new_document.h"
 #include "platform/backup_store.h"
 
 namespace zq61::cli {
@@ -39,17 +38,6 @@ void addBackupOption(CLI::App* sub, RadioOptions& options) {
 int transferLimitMs(TransferOperation operation, int retries) {
     constexpr int kMarginMs = 10'000;
     return worstCaseDurationMs(operation, retries) + kMarginMs;
-}
-
-void prepareReadDocument(Document& doc, const std::string& programDir) {
-    doc.BandMode = kBandHAM;
-    doc.BandRangeText = bandRangeText(kBandHAM);
-    const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
-    doc.BandLowMHz = limits.lowMHz;
-    doc.BandHighMHz = limits.highMHz;
-    NewDocumentOptions fresh;
-    fresh.programDir = programDir;
-    newDocument(doc, fresh);
 }
 
 bool readRadioDocument(Context& context, Document& doc, TransferPrompter& prompter,
