@@ -30,112 +30,11 @@
 #include "link/windows/radio_link.h"
 #include "link/windows/register_link_windows.h"
 #include "model/text_ids.h"
+#include "radio_link_support.h"
 
 namespace zq61::test {
 
 namespace {
-
-QByteArray bytesOf(const MemoryBytes& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size()));
-}
-
-// zq61-sim in the background; its first line is its port. Its memory (and
-// information area) start from the given bytes; the memory it holds at the
-// end is saved.
-class SimRadio {
-  public:
-    explicit SimRadio(QStringList args, const QByteArray& memory = {},
-                      const QByteArray& info = {}) {
-        savePath_ = dir_.filePath("saved.bin");
-        if (!memory.isEmpty()) args << "--memory" << file("memory.bin", memory);
-        if (!info.isEmpty()) args << "--info" << file("info.bin", info);
-        // Answers at once unless the test asks for a delay.
-        if (!args.contains("--reply-delay"))
-            args << "--reply-delay"
-                 << "0";
-        args << "--save-memory" << savePath_;
-        // A test tool: its leak check at exit is skipped, so that stopping it
-        // never waits on the sanitizer.
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":detect_leaks=0");
-        process_.setProcessEnvironment(env);
-        process_.start(ZQ61_PROGRAM_DIR "/zq61-sim", args);
-        if (process_.waitForReadyRead(5000)) port_ = QString(process_.readLine()).trimmed();
-    }
-    ~SimRadio() { stop(); }
-    QString port() const { return port_; }
-    // Stops the radio and returns the memory it held.
-    QByteArray stop() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.terminate();
-            process_.waitForFinished(5000);
-        }
-        QFile f(savePath_);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-  private:
-    QString file(const QString& name, const QByteArray& bytes) {
-        QFile f(dir_.filePath(name));
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return f.fileName();
-    }
-    QTemporaryDir dir_;
-    QProcess process_;
-    QString port_;
-    QString savePath_;
-};
-
-// A program run with the real radio link on the given port.
-struct LinkRun {
-    LinkRun() {
-        gui::registerLinkWindows(gui.ctx().windows);
-        gui.start();
-        link = std::make_unique<gui::RadioLink>(gui.main());
-    }
-    // The port of this run only (mysetup.ini is not written).
-    void usePort(const QString& port) { gui.ctx().settings.PortName = port.toStdString(); }
-    void command(const char* name) { action(gui.main(), name)->trigger(); }
-    ~LinkRun() { link.reset(); }
-    int count(int id) const {
-        int n = 0;
-        for (const auto& r : gui.prompter.shown)
-            n += r.textId == id;
-        return n;
-    }
-    int count(FixedText kind) const {
-        int n = 0;
-        for (const auto& r : gui.prompter.shown)
-            n += r.fixed == kind;
-        return n;
-    }
-    void waitIdle() {
-        QTRY_VERIFY_WITH_TIMEOUT(!link->engine().isBusy() &&
-                                     !link->waitSaveDataTimer().isActive() &&
-                                     !link->readOkTimer().isActive(),
-                                 30000);
-    }
-    GuiRun gui;
-    std::unique_ptr<gui::RadioLink> link;
-};
-
-// The radio's memory: the program's document with one setting changed, so
-// that a read visibly replaces the document.
-MemoryBytes radioImage(Document& doc) {
-    const int16_t before = doc.WorkData.Options.MaxLimit;
-    doc.WorkData.Options.MaxLimit = static_cast<int16_t>(before + 7);
-    MemoryBytes image{};
-    PackDocument(doc, image);
-    doc.WorkData.Options.MaxLimit = before;
-    return image;
-}
-
-QByteArray packed(Document& doc) {
-    MemoryBytes image{};
-    PackDocument(doc, image);
-    return bytesOf(image);
-}
 
 // A serial line whose radio never answers.
 class SilentLine {
