@@ -65,7 +65,6 @@ FrmCompare::FrmCompare(MainWindow& main, const std::vector<Difference>& differen
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(640, 360);
 }
 
 void FrmCompare::openLine(int row) {

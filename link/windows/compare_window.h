@@ -28,6 +28,9 @@ class FrmCompare : public QWidget {
     // lines do nothing.
     void openLine(int row);
 
+    // Wide enough for a channel line with both frequencies.
+    QSize sizeHint() const override { return {600, 340}; }
+
   private:
     MainWindow& main_;
     QListWidget* list_;

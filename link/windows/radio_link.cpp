@@ -250,9 +250,10 @@ void RadioLink::transferEnded(TransferOperation operation, TransferResult result
         written_ = engine_.memoryImage();
         imageRead_ = ImageRead::Verify;
         QTimer::singleShot(0, this, [this] {
-            if (imageRead_ == ImageRead::Verify && !engine_.isBusy() &&
-                !startImageRead(ImageRead::Verify))
-                verifyEnded(TransferResult::Failed);
+            if (imageRead_ != ImageRead::Verify) return;  // the port was closed meanwhile
+            if (!engine_.isBusy() && startImageRead(ImageRead::Verify)) return;
+            imageRead_ = ImageRead::None;
+            verifyEnded(TransferResult::Failed);
         });
         return;
     }
