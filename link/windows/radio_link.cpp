@@ -43,7 +43,8 @@ RadioLink::RadioLink(MainWindow& main)
     connect(&waitSaveDataTimer_, &QTimer::timeout, this, [this] {
         if (!portUsable()) return;
         // A write that is read back reports success only after the comparison.
-        engine_.setAnnounceWriteDone(!verifyAfterWrite());
+        verifyWrite_ = verifyAfterWrite();
+        engine_.setAnnounceWriteDone(!verifyWrite_);
         engine_.WriteToRadio();
     });
     ctx_.radio = this;
@@ -244,7 +245,7 @@ void RadioLink::transferEnded(TransferOperation operation, TransferResult result
         ctx_.document.tell(txt::kWritePartly, PromptIcon::Warning);
 
     if (operation == TransferOperation::Write && result == TransferResult::Success &&
-        verifyAfterWrite()) {
+        verifyWrite_) {
         // A new handshake once the radio has left programming mode; the
         // engine must have finished with this transfer first.
         written_ = engine_.memoryImage();

@@ -118,7 +118,8 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
     // Cancel was pressed while frames were going into the radio.
     bool writeInterrupted_ = false;
     ImageRead imageRead_ = ImageRead::None;
-    MemoryBytes written_{};  // the image of the write being verified
+    bool verifyWrite_ = false;  // the running write is read back (as set when it started)
+    MemoryBytes written_{};     // the image of the write being verified
     std::vector<Difference> comparison_;
     std::string lastBackupPath_;
 };

@@ -3,7 +3,7 @@
 // written), Open Backup, verify after write on a healthy and on a damaged
 // radio, and the compare window with its way into the channel edit window.
 
-#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QComboBox>
 #include <QDir>
@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 #include "app/open_backup_dialog.h"
@@ -87,14 +88,31 @@ class SafetyWindowsTest : public QObject {
         QCOMPARE(QString::fromStdString(run.link->lastBackupPath()), stem + ".dat");
     }
 
-    // A backup folder that cannot be made is reported; the read still
-    // replaces the document.
+    // A backup that cannot be written is reported with the reason; the read
+    // still replaces the document.
+    void unwritableBackupFolderDoesNotStopTheRead_data() {
+        QTest::addColumn<bool>("readOnly");  // else a file stands where a folder must be
+        QTest::newRow("file in the way") << false;
+        QTest::newRow("read-only folder") << true;
+    }
     void unwritableBackupFolderDoesNotStopTheRead() {
+        QFETCH(bool, readOnly);
+        if (readOnly && geteuid() == 0) QSKIP("the superuser writes into read-only folders");
         LinkRun run;
-        QFile blocker(run.backups.filePath("not-a-folder"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        run.gui.ctx().backupFolder = blocker.fileName() + "/backups";
+        const QString blocked = run.backups.filePath("blocked");
+        // The folder is made writable again for the clean-up, whatever happens.
+        const auto writable = qScopeGuard([&] {
+            QFile::setPermissions(blocked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (readOnly) {
+            QVERIFY(QDir().mkpath(blocked));
+            QVERIFY(QFile::setPermissions(blocked, QFile::ReadOwner | QFile::ExeOwner));
+            run.gui.ctx().backupFolder = blocked;
+        } else {
+            QFile blocker(blocked);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            run.gui.ctx().backupFolder = blocked + "/backups";
+        }
         Document& doc = run.gui.doc();
         const int16_t before = doc.WorkData.Options.MaxLimit;
         SimRadio radio({}, bytesOf(radioImage(doc)));
@@ -104,7 +122,7 @@ class SafetyWindowsTest : public QObject {
         const PromptRecord* warning = lastShown(run.gui.prompter, txt::kBackupNotWritten);
         QVERIFY(warning);
         QCOMPARE(warning->icon, PromptIcon::Warning);
-        QVERIFY(QString::fromStdString(warning->text).contains("not-a-folder"));
+        QVERIFY(QString::fromStdString(warning->text).contains(blocked));
         QVERIFY(run.gui.prompter.showed(txt::kReadDone));
         QCOMPARE(doc.WorkData.Options.MaxLimit, before + 7);
     }
