@@ -11,10 +11,8 @@
 #include "link/windows/password_dialog.h"
 #include "link/windows/port_problem.h"
 #include "link/windows/progress_window.h"
-#include "model/bands.h"
-#include "model/dat_file.h"
 #include "model/text_ids.h"
-#include "platform/backup_store.h"
+#include "platform/read_backup.h"
 #include "platform/user_preferences.h"
 
 namespace zq61::gui {
@@ -199,18 +197,11 @@ void RadioLink::startReadOkTimer() {
 }
 
 void RadioLink::keepBackupOfRead() {
-    const MemoryBytes& image = engine_.memoryImage();
-    const int bandMode = engine_.radioBandMode();
-    BackupContent content;
-    content.image.assign(image.begin(), image.end());
-    content.model = ctx_.document.ModelName;
-    content.bandMode = isKnownBandMode(bandMode) ? bandMode : -1;
-    if (isKnownBandMode(bandMode)) {
-        Document read(*ctx_.document.prompter, ctx_.texts);
-        documentOfImage(read, image, bandMode, ctx_.settings.ProgramFolder);
-        content.document = documentFileBytes(read);
-    }
-    const BackupResult backup = BackupStore(ctx_.backupFolderPath()).save(content);
+    const BackupResult backup =
+        keepReadBackup(BackupStore(ctx_.backupFolderPath()),
+                       {engine_.memoryImage(), engine_.radioBandMode(), ctx_.document.ModelName,
+                        ctx_.settings.ProgramFolder},
+                       *ctx_.document.prompter, ctx_.texts);
     lastBackupPath_ = backup.path;
     if (!backup.saved)
         ctx_.document.prompter->message(
