@@ -13,6 +13,7 @@
 #include "model/document.h"
 #include "model/program_versions.h"
 #include "model/prompter.h"
+#include "platform/backup_store.h"
 #include "settings/lang_text.h"
 #include "settings/settings.h"
 
@@ -47,6 +48,13 @@ struct AppContext {
     // Text 12000 as it was at start-up: the title of message boxes and the
     // name under which the main window placement is kept.
     QString applicationTitle;
+
+    // Where the backups of radio reads are kept; empty: the user's data
+    // folder (BackupStore::defaultFolder). Tests point it elsewhere.
+    QString backupFolder;
+    std::string backupFolderPath() const {
+        return backupFolder.isEmpty() ? BackupStore::defaultFolder() : backupFolder.toStdString();
+    }
 
     QString text(int id) const { return QString::fromStdString(texts.text(id)); }
     QString programFolder() const { return QString::fromStdString(settings.ProgramFolder); }

@@ -28,6 +28,15 @@ class PendingEditCommitter {
     virtual void commitPendingEdit() = 0;
 };
 
+// A window that can bring one channel into view and make it the channel the
+// channel edit window shows (the channel window does); the compare window
+// opens a differing channel through it.
+class ChannelShower {
+  public:
+    virtual ~ChannelShower() = default;
+    virtual void showChannel(int chNo) = 0;
+};
+
 class ChildWindowRegistry {
   public:
     void set(const QString& name, ChildWindowFactory factory) { factories_[name] = factory; }

@@ -14,7 +14,10 @@
 //                               FrmProgress: the progress window once a read
 //                               from the radio (ZQ61_PORT) is under way,
 //                               FrmRadioInfo: the radio information window
-//                               after reading the radio's information; the
+//                               after reading the radio's information,
+//                               FrmCompare: the compare window after
+//                               comparing the document with the radio,
+//                               FrmOpenBackup: the Open Backup dialog; the
 //                               program ends with 1 when there was no such
 //                               window to take;
 //   ZQ61_EXIT_AFTER_SPLASH=1    prints "splash-visible <ns since epoch>" once
@@ -175,6 +178,16 @@ bool pictureOfRadioInfo(zq61::gui::MainWindow& main, const QString& file) {
     return pictureOfChild(main.findWindow(win::kRadioInfo), file);
 }
 
+// The document is compared with the radio; the compare window's picture is
+// taken once it opened.
+bool pictureOfCompareWindow(zq61::gui::MainWindow& main, const QString& file) {
+    namespace win = zq61::gui::win;
+    if (!chooseMenuItem(main, "mnuFileCompareRadio")) return false;
+    if (!waitUntil([&main] { return main.findWindow(win::kCompare) != nullptr; }, 60000))
+        return false;
+    return pictureOfChild(main.findWindow(win::kCompare), file);
+}
+
 // Saves the picture the screenshot variables ask for; false when it could
 // not be taken.
 bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const QString& file,
@@ -185,6 +198,8 @@ bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const 
     if (window == "FrmSetComm") return pictureOfMenuDialog(main, "mnuComm", file);
     if (window == "FrmProgress") return pictureOfProgressWindow(main, link, file);
     if (window == "FrmRadioInfo") return pictureOfRadioInfo(main, file);
+    if (window == "FrmCompare") return pictureOfCompareWindow(main, file);
+    if (window == "FrmOpenBackup") return pictureOfMenuDialog(main, "mnuFileOpenBackup", file);
     return pictureOfChild(main.showWindowOnce(window), file);
 }
 

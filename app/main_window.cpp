@@ -39,6 +39,7 @@ class PendingRadioCommands : public RadioCommands {
     void ReadRMGDataFromRadio() override { notAvailable(); }
     void editPassword() override { notAvailable(); }
     void choosePort() override { notAvailable(); }
+    void compareWithRadio() override { notAvailable(); }
     void closePort() override {}
 
   private:

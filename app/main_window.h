@@ -107,6 +107,14 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     // After the window became active: applies a language chosen meanwhile.
     void activated();
 
+    // File > Open Backup...: asks about unsaved changes, lists the backups
+    // and opens the chosen one as an untitled document.
+    void openBackup();
+    // Opens a .dat file as a new untitled document (Save asks for a name).
+    void openFileAsUntitled(const QString& path);
+    // File > Compare with Radio...: pending edits first, then the radio.
+    void compareWithRadio();
+
     // A short note in the status bar (commands that are not available).
     void showStatusNote(const QString& text);
 
@@ -140,6 +148,8 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     // Document.
     bool SaveDocument();
     void OpenDocument();
+    // Opens `path` into the document; an untitled one keeps no file name.
+    void openDocumentFile(const QString& path, bool asUntitled);
     // Yes on the save question before a document is discarded: true when
     // the document was written.
     bool saveBeforeDiscarding();

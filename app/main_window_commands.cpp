@@ -28,6 +28,7 @@
 #include "model/document_copies.h"
 #include "model/new_document.h"
 #include "model/text_ids.h"
+#include "platform/user_preferences.h"
 
 namespace zq61::gui {
 
@@ -68,6 +69,7 @@ void MainWindow::buildMenus() {
     addItem(file, "mnuFileNew", txt::kMenuFileNew, "Ctrl+N", &MainWindow::newFromMenu);
     addItem(file, "mnuFileOpen", txt::kMenuFileOpen, "Ctrl+O", &MainWindow::open);
     addHiddenItem(file, "mnuFileEOpen", 0);
+    addItem(file, "mnuFileOpenBackup", txt::kMenuOpenBackup, "", &MainWindow::openBackup);
     addItem(file, "mnuFileSave", txt::kMenuFileSave, "", nullptr);
     connect(file->findChild<QAction*>("mnuFileSave"), &QAction::triggered, this,
             [this] { save(); });
@@ -82,6 +84,8 @@ void MainWindow::buildMenus() {
             &QAction::triggered, this, [this] { exportChannelsToCsv(*this, CsvColumnSet::Chirp); });
     connect(addItem(exportCsv, "mnuExportCsvFull", txt::kMenuExportCsvFull, "", nullptr),
             &QAction::triggered, this, [this] { exportChannelsToCsv(*this, CsvColumnSet::Full); });
+    file->addSeparator();
+    addItem(file, "mnuFileCompareRadio", txt::kMenuCompareRadio, "", &MainWindow::compareWithRadio);
     file->addSeparator();
     addHiddenItem(file, "mnuFilePrint", txt::kMenuFilePrint);
     file->addSeparator();
@@ -130,6 +134,10 @@ void MainWindow::buildMenus() {
     addItem(set, "mnuComm", txt::kMenuComm, "", &MainWindow::choosePort);
     addItem(set, "mnuLanguage", txt::kMenuLanguage, "", &MainWindow::chooseLanguage);
     addItem(set, "MnuInit", txt::kMenuInit, "", &MainWindow::initialize);
+    QAction* verify = addItem(set, "mnuVerifyWrite", txt::kMenuVerifyWrite, "", nullptr);
+    verify->setCheckable(true);
+    verify->setChecked(verifyAfterWrite());
+    connect(verify, &QAction::toggled, this, [](bool on) { setVerifyAfterWrite(on); });
     set->addSeparator()->setVisible(false);
     addHiddenItem(set, "MnuCHHabits", txt::kMenuChHabits, "Ctrl+H");
 
@@ -417,10 +425,18 @@ void MainWindow::OpenDocument() {
 }
 
 void MainWindow::openFile(const QString& path) {
+    openDocumentFile(path, false);
+}
+
+void MainWindow::openDocumentFile(const QString& path, bool asUntitled) {
     CloseCurAllWindows();
     try {
         switch (openDocument(ctx_.document, path.toStdString(), *ctx_.versions)) {
             case OpenResult::Opened:
+                if (asUntitled) {
+                    ctx_.document.DataFileName = "new.dat";
+                    ctx_.document.IsUntitled = true;
+                }
                 showWindowOnce(win::kChannels);
                 ShowMainTxt();
                 Change_Language();

@@ -16,6 +16,9 @@ class RadioCommands {
     virtual void ReadRMGDataFromRadio() = 0;  // radio information transfer
     virtual void editPassword() = 0;          // the password dialog
     virtual void choosePort() = 0;            // the port dialog
+    // Reads the radio without replacing the document and lists how the two
+    // differ in the compare window (File > Compare with Radio...).
+    virtual void compareWithRadio() = 0;
     // Closes the serial port when it is open (the program is ending).
     virtual void closePort() = 0;
     // A port used for this run in place of the chosen one (shown in the

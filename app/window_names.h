@@ -13,5 +13,6 @@ inline constexpr char kDtmf[] = "FrmDTMF";
 inline constexpr char kToneTips[] = "FrmToneTips";
 inline constexpr char kKeys[] = "FrmKey";
 inline constexpr char kRadioInfo[] = "FrmRadioInfo";
+inline constexpr char kCompare[] = "FrmCompare";
 
 }  // namespace zq61::gui::win

@@ -446,6 +446,20 @@ void ChannelWindow::ReshowByCh() {
     panel_->ReshowByCh();
 }
 
+void ChannelWindow::showChannel(int chNo) {
+    guarded("frmCommChInfo_showChannel", [this, chNo] {
+        const int group = displayGroup(chNo, doc_.BandMode);
+        const int row = chNo - GroupStart(group, doc_.BandMode);
+        if (group < 0 || group >= groupList_->count() || row < 1) return;
+        EndGridEdit();
+        EditGroup = group;
+        ChangeGroup();
+        EditRow = row;
+        if (row - 1 < grid_->rowCount()) grid_->setCurrentCell(row - 1, kGridColFrequency);
+        if (doc_.ChannelEditOpen) doc_.observer->SetGridEditData(true);
+    });
+}
+
 // ---- Buttons and closing ----
 
 void ChannelWindow::openChannelEdit() {

@@ -27,7 +27,10 @@ class ChannelGrid;
 class GroupPanel;
 class MainWindow;
 
-class ChannelWindow : public QWidget, public DocumentObserver, public PendingEditCommitter {
+class ChannelWindow : public QWidget,
+                      public DocumentObserver,
+                      public PendingEditCommitter,
+                      public ChannelShower {
     Q_OBJECT
   public:
     // `main` opens the channel edit window; without one (benchmarks) the
@@ -56,6 +59,9 @@ class ChannelWindow : public QWidget, public DocumentObserver, public PendingEdi
     // Hands a pending edit on, then hides the editors.
     void EndGridEdit();
     void commitPendingEdit() override { EndGridEdit(); }
+    // Shows the group of channel `chNo` with the cursor on its row; an open
+    // channel edit window follows.
+    void showChannel(int chNo) override;
 
     // The cell being edited and its group; the channel edit window reads
     // them and sets EditGroup before it calls ChangeGroup.

@@ -122,6 +122,12 @@ int memoryGroup(int bandMode) {
     return -1;
 }
 
+int displayGroup(int chNo, int bandMode) {
+    if (chNo >= kFirstMemoryChannel) return memoryGroup(bandMode);
+    if (chNo == kVfoChannel) return bandMode == kBandCB ? -1 : 10;
+    return GroupOfChannel(chNo, bandMode);
+}
+
 bool isMemoryGroup(int group, int bandMode) {
     return isKnownBandMode(bandMode) && group == memoryGroup(bandMode);
 }

@@ -29,6 +29,9 @@ int GroupStart(int group, int bandMode);         // first channel number - 1; 0 
 int GroupSize(int group, int bandMode);          // 0 when unknown
 int GroupOfChannel(int chNo, int bandMode);      // ordinary channels; -1 for an unknown band
 int memoryGroup(int bandMode);                   // 8 in CB, 11 in HF and HAM
+// The group whose name and numbering channel `chNo` is shown with: memory
+// channels in the memory group, the VFO slot in group 10 (none in CB).
+int displayGroup(int chNo, int bandMode);
 bool isMemoryGroup(int group, int bandMode);
 // The number of group slots the band mode names (9 in CB, 12 in HF/HAM).
 int groupCount(int bandMode);

@@ -114,12 +114,6 @@ class Differ {
         add("header", "data version", cleanString(x.Version.view()), cleanString(y.Version.view()));
     }
 
-    // The group whose name and numbering a channel shows with.
-    static int displayGroup(int chNo, int bandMode) {
-        if (chNo >= kFirstMemoryChannel) return memoryGroup(bandMode);
-        if (chNo == kVfoChannel) return bandMode == kBandCB ? -1 : 10;
-        return GroupOfChannel(chNo, bandMode);
-    }
     static std::string channelName(int chNo, const Document& doc) {
         std::string name = "channel " + std::to_string(chNo);
         if (chNo == kVfoChannel) return name + " (VFO)";

@@ -1,7 +1,10 @@
 #include "link/engine/memory_meaning.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string_view>
+
+#include "link/engine/transfer_phases.h"
 
 namespace zq61 {
 namespace {
@@ -160,6 +163,22 @@ std::vector<int> differingAddresses(const MemoryBytes& written, const MemoryByte
         if (written[static_cast<std::size_t>(a)] != readBack[static_cast<std::size_t>(a)])
             out.push_back(a);
     return out;
+}
+
+std::vector<int> unwrittenAddresses(const MemoryBytes& written, const MemoryBytes& readBack) {
+    const int first = firstBlockAddress(TransferOperation::Write);
+    const int end = first + blockCount(TransferOperation::Write) * kBlockSize;
+    return differingAddresses(written, readBack, first, end);
+}
+
+std::string describeByteDifference(int address, const MemoryBytes& written,
+                                   const MemoryBytes& readBack) {
+    if (address < 0 || address >= kImageSize) return describeMemoryAddress(address);
+    const auto at = static_cast<std::size_t>(address);
+    char line[64];
+    std::snprintf(line, sizeof line, "0x%04X: written %02X, read back %02X", address, written[at],
+                  readBack[at]);
+    return std::string(line) + " (" + describeMemoryAddress(address) + ")";
 }
 
 }  // namespace zq61

@@ -22,4 +22,13 @@ std::string describeMemoryAddress(int address);
 std::vector<int> differingAddresses(const MemoryBytes& written, const MemoryBytes& readBack,
                                     int first = 0, int end = mem::kImageSize);
 
+// The addresses a write sends (its blocks) where the image read back
+// differs from the one written: what did not stick.
+std::vector<int> unwrittenAddresses(const MemoryBytes& written, const MemoryBytes& readBack);
+
+// One byte that did not stick, for the user:
+//   "0x00B0: written 28, read back 29 (channel 12, frequency)"
+std::string describeByteDifference(int address, const MemoryBytes& written,
+                                   const MemoryBytes& readBack);
+
 }  // namespace zq61

@@ -45,6 +45,7 @@ void TransferEngine::ReadFromRadio() {
     if (isBusy()) return;
     finishPendingRead();
     if (!begin(TransferOperation::Read)) return;
+    imageOnlyRead_ = false;
     port_.close();  // the first opening only proves that the port is usable
     const bool confirmed = askOkCancel(txt::kConfirmRead);
     if (!isBusy()) return;
@@ -81,6 +82,16 @@ void TransferEngine::WriteToRadio() {
     ClearMemoryImage();
     PackDocument(doc_, MemoryImage);
     host_.openProgressWindow(TransferOperation::Write);
+    if (isBusy()) beginTransfer();  // unless cancelled as the window opened
+}
+
+void TransferEngine::ReadImageFromRadio() {
+    if (isBusy()) return;
+    finishPendingRead();
+    if (!begin(TransferOperation::Read)) return;
+    imageOnlyRead_ = true;
+    ClearMemoryImage();
+    host_.openProgressWindow(TransferOperation::Read);
     if (isBusy()) beginTransfer();  // unless cancelled as the window opened
 }
 

@@ -450,8 +450,10 @@ void TransferEngine::EndTransfer(TransferResult result) {
     operation_ = TransferOperation::None;
     phase_ = TransferPhase::Idle;
 
+    const bool imageOnly = op == TransferOperation::Read && imageOnlyRead_;
+    imageOnlyRead_ = false;
     if (result == TransferResult::Success) {
-        if (op == TransferOperation::Read) {
+        if (op == TransferOperation::Read && !imageOnly) {
             readAwaitingUnpack_ = true;
             host_.closeChildWindows();
             host_.startReadOkTimer();
@@ -459,9 +461,10 @@ void TransferEngine::EndTransfer(TransferResult result) {
             DecodeInfoImage(InfoImage, doc_.Info);
             host_.showRadioInfo();
         }
-        if (readOrWrite)
-            tell(op == TransferOperation::Read ? txt::kReadDone : txt::kWriteDone,
-                 PromptIcon::Information);
+        if (op == TransferOperation::Read && !imageOnly)
+            tell(txt::kReadDone, PromptIcon::Information);
+        else if (op == TransferOperation::Write && announceWriteDone_)
+            tell(txt::kWriteDone, PromptIcon::Information);
     }
     host_.transferEnded(op, result);
 }

@@ -9,6 +9,7 @@
 //
 // Commands (called by the window program and the command line):
 //   start(operation)        ReadFromRadio(), WriteToRadio() or ReadRMGDataFromRadio()
+//   ReadImageFromRadio()    a read into memoryImage() only (verify, compare)
 //   cancel()                stops a running transfer at once
 //   FinishRead()            500 ms after a successful read (see TransferHost)
 // Events (called by the serial and timer adapters):
@@ -66,6 +67,15 @@ class TransferEngine {
     void ReadFromRadio();
     void WriteToRadio();
     void ReadRMGDataFromRadio();
+    // A read whose image stays in memoryImage(): no confirmation first, the
+    // document and the child windows stay as they are, and a success shows
+    // no message (the caller reports what it found). The progress window
+    // shows it as a read, and the host hears transferEnded(Read, ...).
+    // Reading a write back and comparing the document with the radio use it.
+    void ReadImageFromRadio();
+    // Whether a successful write says so (9010). Off while the write is to
+    // be read back: only the comparison may report success.
+    void setAnnounceWriteDone(bool announce) { announceWriteDone_ = announce; }
     // Stops the running transfer: "END" goes to a radio that answered the
     // handshake and has not been sent it yet, the port closes, no prompt is
     // shown, the document stays as it is and the host hears Cancelled. Does
@@ -92,6 +102,8 @@ class TransferEngine {
     void setEnteredPassword(std::string password) { EnteredPassword = std::move(password); }
     const MemoryBytes& memoryImage() const { return MemoryImage; }
     const InfoBytes& infoImage() const { return InfoImage; }
+    // The band mode the radio reported in the last handshake.
+    int radioBandMode() const { return RadioBandMode; }
 
   private:
     // Whether received bytes are taken, and as what.
@@ -168,6 +180,9 @@ class TransferEngine {
     Listening listening_ = Listening::Off;
     // A read ended with success and its image waits for FinishRead.
     bool readAwaitingUnpack_ = false;
+    // The running read only fills MemoryImage (ReadImageFromRadio).
+    bool imageOnlyRead_ = false;
+    bool announceWriteDone_ = true;
     // The radio answered a handshake and has not been sent "END" since: it
     // stays in programming mode until it is.
     bool radioProgramming_ = false;

@@ -5,11 +5,15 @@
 #include "app/app_context.h"
 #include "app/main_window.h"
 #include "app/window_names.h"
+#include "link/engine/memory_meaning.h"
+#include "link/engine/read_documents.h"
 #include "link/qt/port_names.h"
 #include "link/windows/password_dialog.h"
 #include "link/windows/port_problem.h"
 #include "link/windows/progress_window.h"
 #include "model/text_ids.h"
+#include "platform/read_backup.h"
+#include "platform/user_preferences.h"
 
 namespace zq61::gui {
 
@@ -17,6 +21,8 @@ namespace {
 
 constexpr int kReadOkMs = 500;
 constexpr int kWaitSaveDataMs = 100;
+// Differing bytes named in the verify message; more would not fit a box.
+constexpr std::size_t kVerifyBytesShown = 8;
 
 }  // namespace
 
@@ -33,7 +39,11 @@ RadioLink::RadioLink(MainWindow& main)
     waitSaveDataTimer_.setSingleShot(true);
     waitSaveDataTimer_.setInterval(kWaitSaveDataMs);
     connect(&waitSaveDataTimer_, &QTimer::timeout, this, [this] {
-        if (portUsable()) engine_.WriteToRadio();
+        if (!portUsable()) return;
+        // A write that is read back reports success only after the comparison.
+        verifyWrite_ = verifyAfterWrite();
+        engine_.setAnnounceWriteDone(!verifyWrite_);
+        engine_.WriteToRadio();
     });
     ctx_.radio = this;
     // A new document ends whatever transfer state is left (none can run
@@ -49,6 +59,7 @@ RadioLink::~RadioLink() {
     ctx_.resetLink = nullptr;
     readOkTimer_.stop();
     waitSaveDataTimer_.stop();
+    imageRead_ = ImageRead::None;  // nothing is reported while the program ends
     engine_.cancel();
     delete progress_.data();
 }
@@ -108,6 +119,21 @@ void RadioLink::ReadRMGDataFromRadio() {
     if (portUsable()) engine_.ReadRMGDataFromRadio();
 }
 
+void RadioLink::compareWithRadio() {
+    if (engine_.isBusy() || !portUsable()) return;
+    startImageRead(ImageRead::Compare);
+}
+
+bool RadioLink::startImageRead(ImageRead purpose) {
+    imageRead_ = purpose;
+    engine_.ReadImageFromRadio();
+    // A read that did not get going (the port failed, with its message) ends
+    // nowhere: nothing may wait for it.
+    if (engine_.isBusy() || imageRead_ != purpose) return true;
+    imageRead_ = ImageRead::None;
+    return false;
+}
+
 void RadioLink::editPassword() {
     if (auto entered = askPassword(engine_.enteredPassword()))
         engine_.setEnteredPassword(std::move(*entered));
@@ -122,6 +148,7 @@ void RadioLink::choosePort() {
 void RadioLink::closePort() {
     readOkTimer_.stop();
     waitSaveDataTimer_.stop();
+    imageRead_ = ImageRead::None;
     engine_.cancel();
     port_.close();
 }
@@ -162,8 +189,25 @@ void RadioLink::closeChildWindows() {
     main_.CloseCurAllWindows();
 }
 
+// The read is kept among the backups first: whatever happens to the
+// document from here on, the radio's data is not lost.
 void RadioLink::startReadOkTimer() {
+    keepBackupOfRead();
     readOkTimer_.start();
+}
+
+void RadioLink::keepBackupOfRead() {
+    const BackupResult backup =
+        keepReadBackup(BackupStore(ctx_.backupFolderPath()),
+                       {engine_.memoryImage(), engine_.radioBandMode(), ctx_.document.ModelName,
+                        ctx_.settings.ProgramFolder},
+                       *ctx_.document.prompter, ctx_.texts);
+    lastBackupPath_ = backup.path;
+    if (!backup.saved)
+        ctx_.document.prompter->message(
+            Prompt::ofText(txt::kBackupNotWritten,
+                           ctx_.document.text(txt::kBackupNotWritten) + "\r\n" + backup.error,
+                           PromptIcon::Warning));
 }
 
 // The document read from the radio: untitled, its texts, its channels.
@@ -191,6 +235,62 @@ void RadioLink::transferEnded(TransferOperation operation, TransferResult result
     writeInterrupted_ = false;
     if (operation == TransferOperation::Write && result == TransferResult::Cancelled && interrupted)
         ctx_.document.tell(txt::kWritePartly, PromptIcon::Warning);
+
+    if (operation == TransferOperation::Write && result == TransferResult::Success &&
+        verifyWrite_) {
+        // A new handshake once the radio has left programming mode; the
+        // engine must have finished with this transfer first.
+        written_ = engine_.memoryImage();
+        imageRead_ = ImageRead::Verify;
+        QTimer::singleShot(0, this, [this] {
+            if (imageRead_ != ImageRead::Verify) return;  // the port was closed meanwhile
+            if (!engine_.isBusy() && startImageRead(ImageRead::Verify)) return;
+            imageRead_ = ImageRead::None;
+            verifyEnded(TransferResult::Failed);
+        });
+        return;
+    }
+    if (operation != TransferOperation::Read) return;
+    const ImageRead purpose = imageRead_;
+    imageRead_ = ImageRead::None;
+    if (purpose == ImageRead::Verify) verifyEnded(result);
+    if (purpose == ImageRead::Compare) compareEnded(result);
+}
+
+// Success only when every byte the write sent is what the radio gives back.
+void RadioLink::verifyEnded(TransferResult result) {
+    const Document& doc = ctx_.document;
+    if (result != TransferResult::Success) {
+        doc.tell(txt::kVerifyNoReadBack, PromptIcon::Warning);
+        return;
+    }
+    const MemoryBytes& readBack = engine_.memoryImage();
+    const std::vector<int> bad = unwrittenAddresses(written_, readBack);
+    if (bad.empty()) {
+        doc.tell(txt::kVerifyPassed, PromptIcon::Information);
+        return;
+    }
+    std::string text = doc.text(txt::kVerifyFailed) + "\r\n" +
+                       doc.text(txt::kVerifyDifferingBytes) + " " + std::to_string(bad.size());
+    for (std::size_t i = 0; i < bad.size() && i < kVerifyBytesShown; ++i)
+        text += "\r\n" + describeByteDifference(bad[i], written_, readBack);
+    if (bad.size() > kVerifyBytesShown) text += "\r\n...";
+    doc.prompter->message(Prompt::ofText(txt::kVerifyFailed, text, PromptIcon::Error));
+}
+
+// The document as the radio would hold it against what the radio holds.
+void RadioLink::compareEnded(TransferResult result) {
+    if (result != TransferResult::Success) return;  // the engine said why
+    keepBackupOfRead();
+    const int bandMode = engine_.radioBandMode();
+    Document mine(*ctx_.document.prompter, ctx_.texts);
+    copyWorkingDocument(ctx_.document, mine);
+    holdAsTheRadioDoes(mine);
+    Document radio(*ctx_.document.prompter, ctx_.texts);
+    documentOfImage(radio, engine_.memoryImage(), bandMode, ctx_.settings.ProgramFolder);
+    comparison_ = diffDocuments(mine, radio);
+    main_.closeWindowsNamed(win::kCompare);
+    main_.showWindowOnce(win::kCompare);
 }
 
 }  // namespace zq61::gui

@@ -5,6 +5,11 @@
 // radio information, port selection). It carries out the main window's
 // radio commands and is the engine's host.
 //
+// Beyond the bare transfers it keeps every successful read among the
+// backups (before the read replaces the document), reads a write back and
+// compares it byte by byte when Verify after Write is on, and compares the
+// document with the radio for the compare window.
+//
 //   RadioLink link(mainWindow);            // attaches itself to AppContext::radio
 //   prompter.setPasswordWindow(...link.askPassword...);
 
@@ -14,6 +19,7 @@
 #include <QTimer>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/radio_commands.h"
 #include "link/engine/transfer_engine.h"
@@ -21,6 +27,7 @@
 #include "link/qt/qt_serial_link.h"
 #include "link/windows/port_dialog.h"
 #include "link/windows/progress_window.h"
+#include "model/document_diff.h"
 
 namespace zq61::gui {
 
@@ -58,6 +65,7 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
     void ReadRMGDataFromRadio() override;
     void editPassword() override;
     void choosePort() override;
+    void compareWithRadio() override;
     void closePort() override;
     QString portOverride() const override;
 
@@ -72,6 +80,12 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
     void terminateProgram() override;
     void transferEnded(TransferOperation operation, TransferResult result) override;
 
+    // What the last comparison with the radio found (the compare window
+    // shows it).
+    const std::vector<Difference>& lastComparison() const { return comparison_; }
+    // Where the last backup went ("" when none was written).
+    const std::string& lastBackupPath() const { return lastBackupPath_; }
+
     QTimer& readOkTimer() { return readOkTimer_; }
     QTimer& waitSaveDataTimer() { return waitSaveDataTimer_; }
 
@@ -81,6 +95,16 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
     void usePortOfSettings();
     // False (after message 9003 with the reason) when the port cannot be used.
     bool portUsable();
+
+    // What a read that keeps the document is for.
+    enum class ImageRead { None, Verify, Compare };
+    // Starts such a read; false (and nothing pending) when it did not start.
+    bool startImageRead(ImageRead purpose);
+    // The image of the read that just ended, kept among the backups; a
+    // backup that cannot be written is reported and the read goes on.
+    void keepBackupOfRead();
+    void verifyEnded(TransferResult result);
+    void compareEnded(TransferResult result);
 
     MainWindow& main_;
     AppContext& ctx_;
@@ -93,6 +117,11 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
     PortLister portLister_;
     // Cancel was pressed while frames were going into the radio.
     bool writeInterrupted_ = false;
+    ImageRead imageRead_ = ImageRead::None;
+    bool verifyWrite_ = false;  // the running write is read back (as set when it started)
+    MemoryBytes written_{};     // the image of the write being verified
+    std::vector<Difference> comparison_;
+    std::string lastBackupPath_;
 };
 
 }  // namespace zq61::gui

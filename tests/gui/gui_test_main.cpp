@@ -19,12 +19,15 @@ std::vector<std::pair<const char*, TestFactory>>& testClasses() {
 }  // namespace zq61::test
 
 int main(int argc, char** argv) {
-    // The window placement store and the runtime folder of this run only.
+    // The window placement store, the data folder (backups) and the runtime
+    // folder of this run only.
     QTemporaryDir home;
     const QByteArray config = (home.path() + "/config").toLocal8Bit();
+    const QByteArray data = (home.path() + "/data").toLocal8Bit();
     const QByteArray runtime = (home.path() + "/runtime").toLocal8Bit();
     mkdir(runtime.constData(), 0700);
     qputenv("XDG_CONFIG_HOME", config);
+    qputenv("XDG_DATA_HOME", data);
     qputenv("XDG_RUNTIME_DIR", runtime);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 

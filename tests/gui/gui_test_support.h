@@ -103,7 +103,7 @@ class FakeFileDialogs : public gui::FileDialogs {
 // Radio commands that count what the main window asked for.
 class CountingRadio : public gui::RadioCommands {
   public:
-    int reads = 0, writes = 0, infos = 0, passwords = 0, ports = 0, portCloses = 0;
+    int reads = 0, writes = 0, infos = 0, passwords = 0, ports = 0, portCloses = 0, compares = 0;
     std::function<void()> onInfo;
     void readFromRadio() override { ++reads; }
     void writeToRadio() override { ++writes; }
@@ -113,6 +113,7 @@ class CountingRadio : public gui::RadioCommands {
     }
     void editPassword() override { ++passwords; }
     void choosePort() override { ++ports; }
+    void compareWithRadio() override { ++compares; }
     void closePort() override { ++portCloses; }
 };
 

@@ -1,12 +1,14 @@
 #pragma once
 
-// The virtual radio (zq61-sim on a pseudo-terminal) and a program run with
-// the real radio link, for the window tests that read from or write to it.
+// What the window tests of the radio link share: the virtual radio
+// (zq61-sim) on a pseudo-terminal, a program run with the real radio link,
+// and radio images made from a document.
 
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QtTest>
 #include <memory>
 
 #include "gui_test_support.h"
@@ -71,6 +73,8 @@ class SimRadio {
 // A program run with the real radio link on the given port.
 struct LinkRun {
     LinkRun() {
+        // Every read keeps a backup: in a folder of this run only.
+        gui.ctx().backupFolder = backups.path();
         gui::registerLinkWindows(gui.ctx().windows);
         gui.start();
         link = std::make_unique<gui::RadioLink>(gui.main());
@@ -97,6 +101,7 @@ struct LinkRun {
                                      !link->readOkTimer().isActive(),
                                  30000);
     }
+    QTemporaryDir backups;
     GuiRun gui;
     std::unique_ptr<gui::RadioLink> link;
 };

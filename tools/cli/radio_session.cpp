@@ -11,10 +11,8 @@
 #include "codec/frequency.h"
 #include "link/qt/port_names.h"
 #include "model/bands.h"
-#include "model/dat_file.h"
 #include "model/document.h"
-#include "model/new_document.h"
-#include "platform/backup_store.h"
+#include "platform/read_backup.h"
 
 namespace zq61::cli {
 
@@ -41,17 +39,6 @@ int transferLimitMs(TransferOperation operation, int retries) {
     return worstCaseDurationMs(operation, retries) + kMarginMs;
 }
 
-void prepareReadDocument(Document& doc, const std::string& programDir) {
-    doc.BandMode = kBandHAM;
-    doc.BandRangeText = bandRangeText(kBandHAM);
-    const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
-    doc.BandLowMHz = limits.lowMHz;
-    doc.BandHighMHz = limits.highMHz;
-    NewDocumentOptions fresh;
-    fresh.programDir = programDir;
-    newDocument(doc, fresh);
-}
-
 bool readRadioDocument(Context& context, Document& doc, TransferPrompter& prompter,
                        const RadioOptions& options, std::ostream& notes) {
     RadioSession session(context, doc, prompter, options);
@@ -64,14 +51,11 @@ bool readRadioDocument(Context& context, Document& doc, TransferPrompter& prompt
     // the document file, the radio's data is not lost. An image that could
     // not become a document (a band mode the program does not know) is kept
     // on its own.
-    const MemoryBytes& image = session.engine().memoryImage();
-    BackupContent content;
-    if (shown) content.document = documentFileBytes(doc);
-    content.image.assign(image.begin(), image.end());
-    content.model = doc.ModelName;
-    content.bandMode = shown ? doc.BandMode : -1;
-    const BackupStore store(BackupStore::defaultFolder());
-    const BackupResult backup = store.save(content);
+    const BackupResult backup =
+        keepReadBackup(BackupStore(BackupStore::defaultFolder()),
+                       {session.engine().memoryImage(), shown ? doc.BandMode : -1, doc.ModelName,
+                        context.programDir},
+                       prompter, context.texts);
     if (backup.saved)
         (shown ? notes : std::cerr)
             << (shown ? "Backup of this read: " : "The radio's memory image was kept: ")

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli_command.h"
+#include "link/engine/read_documents.h"
 #include "link/engine/transfer_engine.h"
 #include "link/qt/qt_reply_timer.h"
 #include "link/qt/qt_serial_link.h"
@@ -39,10 +40,6 @@ inline constexpr int kMaxRetries = 100;
 int transferLimitMs(TransferOperation operation, int retries);
 // A transfer that changes nothing of its state for this long is stuck.
 inline constexpr int kStallLimitMs = 5000;
-
-// A new HAM document of the program's model, as the program has open at
-// start-up: what a read from the radio replaces.
-void prepareReadDocument(Document& doc, const std::string& programDir);
 
 // Reads the radio into `doc` (prepared as above; its prompter must be
 // `prompter`). True when the read succeeded and the document holds it.

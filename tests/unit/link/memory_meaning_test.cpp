@@ -51,5 +51,16 @@ TEST(MemoryMeaningTest, DifferingAddressesStayInsideTheRange) {
     EXPECT_TRUE(differingAddresses(written, written).empty());
 }
 
+TEST(MemoryMeaningTest, ByteThatDidNotStickIsNamedWithBothValues) {
+    MemoryBytes written{}, back{};
+    written[0x00B2] = 0x28;
+    back[0x00B2] = 0x29;
+    back[0x1A4E] = 0x05;
+    EXPECT_EQ(unwrittenAddresses(written, back), (std::vector<int>{0x00B2, 0x1A4E}));
+    EXPECT_EQ(describeByteDifference(0x00B2, written, back),
+              "0x00B2: written 28, read back 29 (channel 12, frequency)");
+    EXPECT_EQ(describeByteDifference(0x1D00, written, back), "outside the memory image");
+}
+
 }  // namespace
 }  // namespace zq61

@@ -164,6 +164,45 @@ TEST(TransferRead, SuccessfulReadReplacesTheDocument) {
     EXPECT_EQ(b.progress.back(), 100);
 }
 
+// Reading a write back and comparing with the radio must leave the document,
+// its windows and its name alone, and say nothing of their own on success.
+TEST(TransferRead, ImageOnlyReadKeepsTheDocumentAndIsQuiet) {
+    RadioBench b(radioWith([](sim::RadioSettings& s) { s.bandMode = 1; }));
+    b.engine.setEchoAbsent(true);
+    fillRadio(b.radio, 7);
+    b.radio.memory()[0x1900] = 0x01;  // channel 1 in use
+    b.doc.DataFileName = "/home/user/radio.dat";
+    b.doc.IsUntitled = false;
+
+    b.engine.ReadImageFromRadio();
+    ASSERT_TRUE(b.run());
+    EXPECT_TRUE(endedWith(b, TransferOperation::Read, true));
+    EXPECT_TRUE(b.prompter.texts().empty());
+    EXPECT_EQ(b.progressWindows, 1);
+    EXPECT_EQ(b.childWindowCloses, 0);
+    EXPECT_EQ(b.readDocumentsShown, 0);
+    EXPECT_EQ(b.engine.memoryImage(), b.radio.memory());
+    EXPECT_EQ(b.engine.radioBandMode(), 1);
+    EXPECT_EQ(b.doc.WorkData.ChannelCount, 0);
+    EXPECT_EQ(b.doc.DataFileName, "/home/user/radio.dat");
+
+    // The next ordinary read is again confirmed, announced and unpacked.
+    b.engine.ReadFromRadio();
+    ASSERT_TRUE(b.run());
+    EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{"T9004", "T9009"}));
+    EXPECT_EQ(b.readDocumentsShown, 1);
+}
+
+TEST(TransferWrite, WriteToBeReadBackLeavesItsSuccessUnsaid) {
+    RadioBench b;
+    b.engine.setEchoAbsent(true);
+    b.engine.setAnnounceWriteDone(false);
+    b.engine.WriteToRadio();
+    ASSERT_TRUE(b.run());
+    EXPECT_TRUE(endedWith(b, TransferOperation::Write, true));
+    EXPECT_EQ(b.prompter.texts(), std::vector<std::string>{"T9005"});
+}
+
 TEST(TransferRead, ReadIsUnpackedBeforeTheNextTransferUsesTheImage) {
     RadioBench b(radioWith([](sim::RadioSettings& s) { s.bandMode = 1; }));
     b.engine.setEchoAbsent(true);

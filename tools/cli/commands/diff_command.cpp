@@ -17,6 +17,7 @@
 #include "cli_command.h"
 #include "json_writer.h"
 #include "link/engine/memory_map.h"
+#include "link/engine/read_documents.h"
 #include "model/bands.h"
 #include "model/dat_file.h"
 #include "model/document.h"
@@ -60,7 +61,7 @@ class DiffCommand : public Command {
         Document b(prompter, context.texts);
         if (!load(context, a, prompter, first_) || !load(context, b, prompter, second_))
             return kExitFailed;
-        if (asRead(first_) != asRead(second_)) asTheRadioHoldsIt(asRead(first_) ? b : a);
+        if (asRead(first_) != asRead(second_)) holdAsTheRadioDoes(asRead(first_) ? b : a);
         const std::vector<Difference> diffs = diffDocuments(a, b);
         if (json_)
             printJson(context.out, diffs);
@@ -108,15 +109,8 @@ class DiffCommand : public Command {
                       << std::endl;
             return false;
         }
-        prepareReadDocument(doc, context.programDir);
-        UnpackDocument(doc, image, bandMode);
+        documentOfImage(doc, image, bandMode, context.programDir);
         return true;
-    }
-
-    static void asTheRadioHoldsIt(Document& doc) {
-        MemoryBytes image{};
-        if (PackDocument(doc, image) != 0) return;  // not writable as it is: shown as it is
-        UnpackDocument(doc, image, doc.BandMode);
     }
 
     static void printJson(std::ostream& out, const std::vector<Difference>& diffs) {

@@ -3,7 +3,6 @@
 // radio is read back in the same session (a new handshake) and compared with
 // what was written, byte by byte: success only when every byte matches.
 
-#include <cstdio>
 #include <iostream>
 
 #include "cli_command.h"
@@ -48,10 +47,8 @@ class WriteCommand : public Command {
                       << std::endl;
             return false;
         }
-        const int first = firstBlockAddress(TransferOperation::Write);
-        const int end = first + blockCount(TransferOperation::Write) * kBlockSize;
-        const std::vector<int> bad =
-            differingAddresses(written, session.engine().memoryImage(), first, end);
+        const MemoryBytes& readBack = session.engine().memoryImage();
+        const std::vector<int> bad = unwrittenAddresses(written, readBack);
         if (bad.empty()) {
             context.out << "Verified: the radio holds every byte that was written." << std::endl;
             return true;
@@ -59,13 +56,8 @@ class WriteCommand : public Command {
         std::cerr << "Verify failed: " << bad.size()
                   << " byte(s) read back differ from what was written." << std::endl;
         constexpr std::size_t kShown = 8;
-        for (std::size_t i = 0; i < bad.size() && i < kShown; ++i) {
-            const auto at = static_cast<std::size_t>(bad[i]);
-            char line[64];
-            std::snprintf(line, sizeof line, "  0x%04X: written %02X, read back %02X", bad[i],
-                          written[at], session.engine().memoryImage()[at]);
-            std::cerr << line << " (" << describeMemoryAddress(bad[i]) << ")" << std::endl;
-        }
+        for (std::size_t i = 0; i < bad.size() && i < kShown; ++i)
+            std::cerr << "  " << describeByteDifference(bad[i], written, readBack) << std::endl;
         if (bad.size() > kShown) std::cerr << "  ..." << std::endl;
         return false;
     }

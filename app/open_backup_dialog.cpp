@@ -1,0 +1,130 @@
+#include "app/open_backup_dialog.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "app/common_captions.h"
+#include "model/dat_file.h"
+#include "model/document.h"
+#include "model/text_ids.h"
+#include "platform/backup_store.h"
+
+namespace zq61::gui {
+
+namespace {
+
+enum Column { kDateColumn, kBandColumn, kChannelsColumn, kColumnCount };
+
+// "2026-12-08_091800.123Z_ZQ-61_HAM": the read's time (UTC) starts the name,
+// the band mode ends it.
+QString localDate(const QString& stem) {
+    QDateTime when = QDateTime::fromString(stem.left(21), QStringLiteral("yyyy-MM-dd_HHmmss.zzz"));
+    if (!when.isValid()) return stem;
+    when.setTimeSpec(Qt::UTC);
+    return when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+int channelsOf(AppContext& ctx, const QString& path) {
+    Document doc(ctx.prompter, ctx.texts);
+    if (!fullRead(doc, path.toStdString())) return -1;
+    int count = 0;
+    for (int i = 0; i < doc.WorkData.ChannelCount && i < kMaxChannels; ++i)
+        count += doc.WorkChannels[static_cast<std::size_t>(i)].ChNo != kVfoChannel;
+    return count;
+}
+
+}  // namespace
+
+std::vector<BackupEntry> listBackups(AppContext& ctx, const QString& folder) {
+    std::vector<BackupEntry> entries;
+    const QDir dir(folder);
+    for (const std::string& name : BackupStore(folder.toStdString()).list()) {
+        const QString stem = QString::fromStdString(name);
+        const QString path = dir.filePath(stem + ".dat");
+        if (!QFileInfo::exists(path)) continue;  // only the image was kept
+        BackupEntry e;
+        e.documentPath = path;
+        e.date = localDate(stem);
+        e.bandMode = stem.section('_', -1);
+        e.channels = channelsOf(ctx, path);
+        entries.push_back(e);
+    }
+    return entries;
+}
+
+FrmOpenBackup::FrmOpenBackup(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), list_(new QTreeWidget(this)), open_(new QPushButton(this)) {
+    setObjectName("FrmOpenBackup");
+    setWindowTitle(ctx.text(txt::kBackupCaption));
+    const QString folder = QString::fromStdString(ctx.backupFolderPath());
+    entries_ = listBackups(ctx, folder);
+
+    auto* label = new QLabel(ctx.text(txt::kBackupListLabel), this);
+    label->setBuddy(list_);
+    list_->setObjectName("ListBackups");
+    list_->setAccessibleName(QString(label->text()).remove('&'));
+    list_->setColumnCount(kColumnCount);
+    list_->setHeaderLabels({ctx.text(txt::kBackupDateColumn), ctx.text(txt::kBackupBandColumn),
+                            ctx.text(txt::kBackupChannelsColumn)});
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    for (const BackupEntry& e : entries_) {
+        auto* item = new QTreeWidgetItem(list_);
+        item->setText(kDateColumn, e.date);
+        item->setText(kBandColumn, e.bandMode);
+        item->setText(kChannelsColumn,
+                      e.channels < 0 ? QStringLiteral("?") : QString::number(e.channels));
+        item->setTextAlignment(kChannelsColumn, Qt::AlignRight | Qt::AlignVCenter);
+        item->setToolTip(kDateColumn, e.documentPath);
+    }
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (!entries_.empty()) list_->setCurrentItem(list_->topLevelItem(0));
+    connect(list_, &QTreeWidget::itemActivated, this, [this] { openChosen(); });
+
+    auto* empty = new QLabel(ctx.text(txt::kBackupNone), this);
+    empty->setObjectName("LabelNone");
+    empty->setVisible(entries_.empty());
+    auto* where =
+        new QLabel(ctx.text(txt::kBackupFolder) + " " + QDir::toNativeSeparators(folder), this);
+    where->setObjectName("LabelFolder");
+    where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    open_->setObjectName("CommandOpen");
+    open_->setText(ctx.text(txt::kBackupOpen));
+    open_->setDefault(true);
+    open_->setEnabled(!entries_.empty());
+    connect(open_, &QPushButton::clicked, this, &FrmOpenBackup::openChosen);
+    auto* cancel = new QPushButton(this);
+    cancel->setObjectName("CommandCancel");
+    ApplyOkCancelTexts(this, ctx.texts);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(list_, 1);
+    layout->addWidget(empty);
+    layout->addWidget(where);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(open_);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    resize(520, 360);
+}
+
+void FrmOpenBackup::openChosen() {
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    if (row < 0 || row >= static_cast<int>(entries_.size())) return;
+    chosen_ = entries_[static_cast<std::size_t>(row)].documentPath;
+    accept();
+}
+
+}  // namespace zq61::gui

@@ -1,0 +1,43 @@
+#include "link/engine/read_documents.h"
+
+#include "codec/frequency.h"
+#include "model/bands.h"
+#include "model/document.h"
+#include "model/new_document.h"
+
+namespace zq61 {
+
+void prepareReadDocument(Document& doc, const std::string& programDir) {
+    doc.BandMode = kBandHAM;
+    doc.BandRangeText = bandRangeText(kBandHAM);
+    const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
+    doc.BandLowMHz = limits.lowMHz;
+    doc.BandHighMHz = limits.highMHz;
+    NewDocumentOptions fresh;
+    fresh.programDir = programDir;
+    newDocument(doc, fresh);
+}
+
+void documentOfImage(Document& doc, const MemoryBytes& image, int bandMode,
+                     const std::string& programDir) {
+    prepareReadDocument(doc, programDir);
+    UnpackDocument(doc, image, bandMode);
+}
+
+void holdAsTheRadioDoes(Document& doc) {
+    MemoryBytes image{};
+    if (PackDocument(doc, image) != 0) return;  // not writable as it is: kept as it is
+    UnpackDocument(doc, image, doc.BandMode);
+}
+
+void copyWorkingDocument(const Document& from, Document& to) {
+    to.WorkData = from.WorkData;
+    to.WorkChannels = from.WorkChannels;
+    to.ModelName = from.ModelName;
+    to.BandMode = from.BandMode;
+    to.BandRangeText = from.BandRangeText;
+    to.BandLowMHz = from.BandLowMHz;
+    to.BandHighMHz = from.BandHighMHz;
+}
+
+}  // namespace zq61

@@ -1,0 +1,81 @@
+#include "link/windows/compare_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "app/child_windows.h"
+#include "app/common_captions.h"
+#include "app/main_window.h"
+#include "app/window_names.h"
+#include "model/text_ids.h"
+
+namespace zq61::gui {
+
+namespace {
+
+constexpr int kChannelRole = Qt::UserRole;
+
+}  // namespace
+
+FrmCompare::FrmCompare(MainWindow& main, const std::vector<Difference>& differences,
+                       QWidget* parent)
+    : QWidget(parent), main_(main), list_(new QListWidget(this)) {
+    setObjectName("FrmCompare");
+    const AppContext& ctx = main.context();
+    setWindowTitle(ctx.text(txt::kCompareCaption));
+
+    auto* label = new QLabel(ctx.text(txt::kCompareListLabel), this);
+    label->setBuddy(list_);
+    list_->setObjectName("ListDifferences");
+    list_->setAccessibleName(QString(label->text()).remove('&'));
+    for (const Difference& d : differences) {
+        auto* item = new QListWidgetItem(QString::fromStdString(d.text()), list_);
+        item->setData(kChannelRole, d.chNo);
+    }
+    if (differences.empty()) {
+        auto* same = new QListWidgetItem(ctx.text(txt::kCompareSame), list_);
+        same->setData(kChannelRole, 0);
+    }
+    list_->setCurrentRow(0);
+    connect(list_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { openLine(list_->row(item)); });
+
+    auto* hint = new QLabel(ctx.text(txt::kCompareHint), this);
+    hint->setObjectName("LabelHint");
+    hint->setWordWrap(true);
+
+    auto* close = new QPushButton(this);
+    close->setObjectName("CommandClose");
+    ApplyCloseHelpTexts(this, ctx.texts);
+    connect(close, &QPushButton::clicked, this, [this] {
+        // The child window frame, when the main window hosts this window.
+        QWidget* frame = parentWidget() ? parentWidget() : this;
+        frame->close();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(list_, 1);
+    layout->addWidget(hint);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+}
+
+void FrmCompare::openLine(int row) {
+    const QListWidgetItem* item = list_->item(row);
+    const int chNo = item ? item->data(kChannelRole).toInt() : 0;
+    if (chNo <= 0) return;
+    // The channel window chooses the channel; the edit window follows it.
+    auto* shower = dynamic_cast<ChannelShower*>(main_.showWindowOnce(win::kChannels));
+    if (!shower) return;
+    shower->showChannel(chNo);
+    main_.showWindowOnce(win::kChannelEdit);
+}
+
+}  // namespace zq61::gui
