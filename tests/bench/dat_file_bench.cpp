@@ -9,24 +9,13 @@
 #include "model/dat_file.h"
 #include "model/document.h"
 #include "model/program_versions.h"
+#include "silent_document_parts.h"
 
 namespace zq61 {
 namespace {
 
-class SilentPrompter : public Prompter {
-  public:
-    void message(const Prompt&) override {}
-    PromptAnswer okCancel(const Prompt&) override { return PromptAnswer::Cancel; }
-    PromptAnswer yesNo(const Prompt&) override { return PromptAnswer::No; }
-    PromptAnswer yesNoCancel(const Prompt&) override { return PromptAnswer::Cancel; }
-    PromptAnswer retryCancel(const Prompt&) override { return PromptAnswer::Cancel; }
-    std::optional<std::string> password(const std::string&) override { return std::nullopt; }
-};
-
-class NoTexts : public Texts {
-  public:
-    std::string text(int) const override { return {}; }
-};
+using bench::NoTexts;
+using bench::SilentPrompter;
 
 class NoStarter : public ProgramStarter {
   public:

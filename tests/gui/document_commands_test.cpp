@@ -30,11 +30,6 @@ QStringList asked(GuiRun& r) {
     return out;
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 constexpr int Yes = static_cast<int>(PromptAnswer::Yes);
 constexpr int No = static_cast<int>(PromptAnswer::No);
 constexpr int Ok = static_cast<int>(PromptAnswer::Ok);

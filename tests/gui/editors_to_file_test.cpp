@@ -35,19 +35,6 @@ struct EditedField {
     QString name;
 };
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Moves a list one item on by the keyboard (back when it shows its last).
-void stepByKeyboard(QComboBox* list) {
-    list->setFocus(Qt::TabFocusReason);
-    const int before = list->currentIndex();
-    QTest::keyClick(list, before + 1 < list->count() ? Qt::Key_Down : Qt::Key_Up);
-    QVERIFY(list->currentIndex() != before);
-}
-
 // Opens a window through its Edit menu item.
 QWidget* openFromMenu(gui::MainWindow& main, const char* item, const char* window) {
     QAction* menuItem = action(main, item);
@@ -143,7 +130,7 @@ class EditorsToFileTest : public QObject {
         QVERIFY(c.r.prompter.shown.empty());
 
         // The files differ in every edited field and nowhere else.
-        const QByteArray before = readAll(original), after = readAll(edited);
+        const QByteArray before = fileBytes(original), after = fileBytes(edited);
         QCOMPARE(before.size(), qsizetype(dat::kFileSize));
         QCOMPARE(after.size(), qsizetype(dat::kFileSize));
         const auto edits = [&fields](std::size_t at) {

@@ -5,6 +5,7 @@
 // and one run of the program over that installation.
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -27,6 +28,20 @@
 #include "support/scripted_prompter.h"
 
 namespace zq61::test {
+
+// The whole file, or nothing when it cannot be read.
+inline QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Moves a list one item on by the keyboard (back when it shows its last).
+inline void stepByKeyboard(QComboBox* list) {
+    list->setFocus(Qt::TabFocusReason);
+    const int before = list->currentIndex();
+    QTest::keyClick(list, before + 1 < list->count() ? Qt::Key_Down : Qt::Key_Up);
+    QVERIFY(list->currentIndex() != before);
+}
 
 // Root/Version.ini, Root/language/mysetup.ini, Root/V100/language/*.ini,
 // Root/V100/Start?.jpg, Root/V100/Init/.

@@ -25,19 +25,6 @@ using namespace zq61::test;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Moves a list one item on by the keyboard (back when it shows its last).
-void stepByKeyboard(QComboBox* list) {
-    list->setFocus(Qt::TabFocusReason);
-    const int before = list->currentIndex();
-    QTest::keyClick(list, before + 1 < list->count() ? Qt::Key_Down : Qt::Key_Up);
-    QVERIFY(list->currentIndex() != before);
-}
-
 template <typename Window>
 Window* openFromMenu(gui::MainWindow& main, const char* item, const char* name) {
     action(main, item)->trigger();
@@ -143,7 +130,7 @@ class UndoRedoTest : public QObject {
             QCOMPARE(controls.enabled(), steps > 0 ? QString("1111") : QString("0011"));
             c.r.dialogs.saveAnswers = {after};
             QVERIFY2(c.main.saveAs(), qPrintable(name));
-            QVERIFY2(readAll(after) == readAll(before), qPrintable(name));
+            QVERIFY2(fileBytes(after) == fileBytes(before), qPrintable(name));
 
             controls.redo();
             QCOMPARE(k.shown(), edited);
