@@ -7,6 +7,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -25,7 +27,9 @@
 #include "model/dat_file.h"
 #include "model/document_copies.h"
 #include "model/new_document.h"
+#include "model/print_layout.h"
 #include "model/text_ids.h"
+#include "print/print_document.h"
 
 namespace zq61::gui {
 
@@ -73,6 +77,7 @@ void MainWindow::buildMenus() {
     connect(file->findChild<QAction*>("mnuFileSaveAs"), &QAction::triggered, this,
             [this] { saveAs(); });
     file->addSeparator();
+    addItem(file, "mnuFilePrintPreview", txt::kMenuFilePrintPreview, "", &MainWindow::printPreview);
     addHiddenItem(file, "mnuFilePrint", txt::kMenuFilePrint);
     file->addSeparator();
     addItem(file, "mnuFileExit", txt::kMenuFileExit, "", &MainWindow::exitProgram);
@@ -237,6 +242,8 @@ void MainWindow::toolbarAction(const QString& key) {
             open();
         else if (key == "SaveFile")
             save();
+        else if (key == "Print")
+            printPreview();
         else if (key == "ReadRadio")
             readFromRadio();
         else if (key == "CommSet")
@@ -315,6 +322,20 @@ void MainWindow::chooseLanguage() {
 
 void MainWindow::modelInformation() {
     FrmModelInfo dialog(ctx_, *this);
+    runModal(dialog);
+}
+
+// The printout of the document as it stands, pending edits included; the
+// preview prints it or, through the print dialog, saves it as a PDF file.
+void MainWindow::printPreview() {
+    commitPendingEdits();
+    const PrintLayout layout = makePrintLayout(ctx_.document);
+    QPrintPreviewDialog dialog(this);
+    dialog.setObjectName("FrmPrintPreview");
+    dialog.setWindowTitle(ctx_.text(txt::kPrintPreviewCaption));
+    dialog.printer()->setDocName(QString::fromStdString(ctx_.document.DataFileName));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+            [&layout](QPrinter* printer) { printLayout(layout, *printer); });
     runModal(dialog);
 }
 
