@@ -21,10 +21,12 @@ QString html(const std::string& text) {
 // One table; its heading row is a <thead>, which the text layout repeats at
 // the top of every page the table runs onto.
 void appendTable(QString& out, const PrintTable& table) {
-    out += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">";
+    // Wide tables take the page's width; a list of settings stays narrow.
+    out += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"";
+    out += table.columns.size() > 2 ? " width=\"100%\">" : ">";
     out += "<thead><tr>";
     for (const std::string& column : table.columns)
-        out += "<th align=\"left\" bgcolor=\"#e8e8e8\">" + html(column) + "</th>";
+        out += "<th align=\"left\" nowrap bgcolor=\"#e8e8e8\">" + html(column) + "</th>";
     out += "</tr></thead>";
     for (const auto& row : table.rows) {
         out += "<tr>";
@@ -63,6 +65,9 @@ std::unique_ptr<QTextDocument> makePrintTextDocument(const PrintLayout& layout) 
     font.setStyleHint(QFont::SansSerif);
     font.setFamilies({"DejaVu Sans", "Noto Sans CJK SC"});
     font.setPointSize(9);
+    // No ligatures where the script does not need them: "Off" stays three
+    // letters when text is searched or copied out of the PDF.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     doc->setDefaultFont(font);
     doc->setHtml(printHtml(layout));
     return doc;
@@ -84,8 +89,9 @@ bool writePdf(const PrintLayout& layout, const QString& path, QString& error) {
         QPdfWriter pdf(&file);
         pdf.setTitle(QString::fromStdString(layout.title));
         pdf.setCreator(QString::fromStdString(layout.title));
+        // The text layout keeps a margin of 2 cm on every side itself.
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         printLayout(layout, pdf);
     }
     // A full disk shows only once the pages are out.
