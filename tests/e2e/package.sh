@@ -60,6 +60,21 @@ appstreamcli validate --no-net \
 grep -q "^Exec=zq61" "$work/root/usr/share/applications/zq61.desktop" || fail "Exec is not zq61"
 grep -q "^Icon=zq61$" "$work/root/usr/share/applications/zq61.desktop" || fail "Icon is not zq61"
 
+# Installed for all users (root's files, run by another user): the user's
+# choices go into the user's own folder, the installation stays as it was.
+if [ "$(id -u)" -eq 0 ] && command -v runuser >/dev/null; then
+    chmod 755 "$work"
+    home="$work/home" && mkdir -p "$home" && chmod 777 "$home"
+    runuser -u nobody -- env HOME="$home" XDG_CONFIG_HOME= ZQ61_EXIT_AFTER_SPLASH=1 \
+        QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+        timeout 60 "$work/root/usr/bin/zq61" >"$work/gui.txt" 2>&1
+    grep -q "^splash-visible " "$work/gui.txt" || fail "zq61 run by nobody: $(cat "$work/gui.txt")"
+    grep -q "^IsFirstRun=0" "$home/.config/zq61/mysetup.ini" 2>/dev/null ||
+        fail "a user's settings are not kept in ~/.config/zq61"
+    grep -q "^IsFirstRun=1" "$work/root/usr/lib/zq61/language/mysetup.ini" ||
+        fail "the installation's mysetup.ini was changed"
+fi
+
 # The installed programs start through their links and find their files.
 cli="$work/root/usr/bin/zq61-cli"
 "$cli" new "$work/a.dat" >"$work/out.txt" 2>&1 || fail "installed zq61-cli new: $(cat "$work/out.txt")"

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     // per-user data folder.
     QCoreApplication::setApplicationName(QStringLiteral("zq61"));
     const ProgramLocation here = currentProgramLocation();
-    const Settings settings = readSettingsReadOnly(here.programDir);
+    const Settings settings = readSettingsReadOnly(here.programDir, userSettingsFolder());
     const CliTexts texts(settings);
     CliPrompter prompter(std::cerr);
     QtProgramStarter starter;
