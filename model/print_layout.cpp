@@ -20,6 +20,21 @@ std::string number(int value) {
     return std::to_string(value);
 }
 
+// Field labels of the channel edit window, text kFieldLabelBase + place.
+enum FieldLabel : int {
+    kLabelDup = 1,
+    kLabelHiCut = 4,
+    kLabelBusy = 5,
+    kLabelNb = 6,
+    kLabel5K = 7,
+    kLabelModulation = 8,
+    kLabelPower = 9,
+    kLabelRogerBeep = 10,
+    kLabelDtmfBot = 11,  // then EOT and call
+    kLabelRxTone = 14,
+    kLabelTxTone = 15,
+};
+
 // Builds the sections of one document in the program's language.
 class LayoutBuilder {
   public:
@@ -46,6 +61,7 @@ class LayoutBuilder {
     std::vector<PrintSection> sections_;
 
     std::string text(int id) const { return doc_.text(id); }
+    std::string label(FieldLabel place) const { return text(txt::kFieldLabelBase + place); }
     std::string onOff(int value) const {
         return value == 0 ? text(txt::kPrintOff) : value == 1 ? text(txt::kPrintOn) : number(value);
     }
@@ -92,9 +108,8 @@ class LayoutBuilder {
             s.newPage = true;
             PrintTable table{
                 {text(txt::kGridNumber), text(txt::kGridFrequency), text(txt::kGridDup),
-                 text(txt::kGridOffset), text(txt::kFieldLabelBase + 14),
-                 text(txt::kFieldLabelBase + 15), text(txt::kFieldLabelBase + 8),
-                 text(txt::kFieldLabelBase + 9), text(txt::kGridScan)},
+                 text(txt::kGridOffset), label(kLabelRxTone), label(kLabelTxTone),
+                 label(kLabelModulation), label(kLabelPower), text(txt::kGridScan)},
                 {}};
             for (const auto& [chNo, c] : channels) {
                 const int shownNumber =
@@ -162,23 +177,24 @@ class LayoutBuilder {
         PrintSection s;
         s.heading = text(txt::kCommonChannelFrame);
         PrintTable table = settingTable();
-        auto row = [&](int labelIndex, const std::string& value) {
-            table.rows.push_back({text(txt::kFieldLabelBase + labelIndex), value});
+        auto row = [&](FieldLabel place, const std::string& value) {
+            table.rows.push_back({label(place), value});
         };
-        row(1, duplexText(c.DUP));
+        row(kLabelDup, duplexText(c.DUP));
         table.rows.push_back({text(txt::kGridOffset), number(c.OffSetFre)});
-        row(14, toneText(c.RDCT));
-        row(15, toneText(c.TDCT));
-        row(4, onOff(c.HI_CUT));
-        row(5, onOff(c.BUSY));
-        row(6, onOff(c.NB));
-        row(7, number(c.Add_Sub_5K));
-        row(8, modulationText(c.AM_FM));
-        row(9, power(c.Tx_Power));
-        row(10, c.RBTone == 0 ? text(txt::kToneTipNone) : number(c.RBTone));
+        row(kLabelRxTone, toneText(c.RDCT));
+        row(kLabelTxTone, toneText(c.TDCT));
+        row(kLabelHiCut, onOff(c.HI_CUT));
+        row(kLabelBusy, onOff(c.BUSY));
+        row(kLabelNb, onOff(c.NB));
+        row(kLabel5K, number(c.Add_Sub_5K));
+        row(kLabelModulation, modulationText(c.AM_FM));
+        row(kLabelPower, power(c.Tx_Power));
+        row(kLabelRogerBeep, c.RBTone == 0 ? text(txt::kToneTipNone) : number(c.RBTone));
         for (int k = 0; k < 3; ++k) {
             const int16_t code = k == 0 ? c.DTMF_BOT : k == 1 ? c.DTMF_EOT : c.DTMF_Call;
-            row(11 + k, code == 0 ? text(txt::kDtmfNone) : number(code));
+            row(static_cast<FieldLabel>(kLabelDtmfBot + k),
+                code == 0 ? text(txt::kDtmfNone) : number(code));
         }
         s.tables.push_back(std::move(table));
         sections_.push_back(std::move(s));
