@@ -335,7 +335,18 @@ void MainWindow::printPreview() {
     dialog.setWindowTitle(ctx_.text(txt::kPrintPreviewCaption));
     dialog.printer()->setDocName(QString::fromStdString(ctx_.document.DataFileName));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-            [&layout](QPrinter* printer) { printLayout(layout, *printer); });
+            [this, &layout](QPrinter* printer) {
+                printLayout(layout, *printer);
+                // A printer or PDF file that cannot be opened prints nothing
+                // and says nothing: the user hears of it here.
+                if (printer->printerState() != QPrinter::Error) return;
+                const std::string where = printer->outputFileName().isEmpty()
+                                              ? printer->printerName().toStdString()
+                                              : printer->outputFileName().toStdString();
+                ctx_.prompter.message(Prompt::ofText(
+                    txt::kPrintPdfFailed, ctx_.texts.text(txt::kPrintPdfFailed) + "\n" + where,
+                    PromptIcon::Error));
+            });
     runModal(dialog);
 }
 

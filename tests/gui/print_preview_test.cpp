@@ -69,6 +69,27 @@ class PrintPreviewTest : public QObject {
         QVERIFY(out.read(5) == "%PDF-");
         QVERIFY(out.size() > 1000);
     }
+
+    // A PDF file that cannot be written is told, not passed over.
+    void aPrintoutThatCannotBeWrittenIsReported() {
+        GuiRun r;
+        gui::MainWindow& main = r.start();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("no/such/folder/out.pdf");
+        r.answerDialog = [&](QDialog& d) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(&d);
+            if (!preview) return 0;
+            QPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            emit preview->paintRequested(&printer);
+            return 0;
+        };
+        action(main, "mnuFilePrintPreview")->trigger();
+        QVERIFY(r.prompter.showed(txt::kPrintPdfFailed));
+        QVERIFY(QString::fromStdString(r.prompter.shown.back().text).contains(pdf));
+        QCOMPARE(r.prompter.shown.back().icon, PromptIcon::Error);
+    }
 };
 
 ZQ61_GUI_TEST(PrintPreviewTest)
