@@ -174,6 +174,7 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void chooseLanguage();
     void modelInformation();
     void about();
+    void printPreview();
     void toggleTreeView();
     void toggleToolbar();
     void toggleStatusBar();

@@ -7,6 +7,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -27,8 +29,10 @@
 #include "model/dat_file.h"
 #include "model/document_copies.h"
 #include "model/new_document.h"
+#include "model/print_layout.h"
 #include "model/text_ids.h"
 #include "platform/user_preferences.h"
+#include "print/print_document.h"
 
 namespace zq61::gui {
 
@@ -87,6 +91,7 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     addItem(file, "mnuFileCompareRadio", txt::kMenuCompareRadio, "", &MainWindow::compareWithRadio);
     file->addSeparator();
+    addItem(file, "mnuFilePrintPreview", txt::kMenuFilePrintPreview, "", &MainWindow::printPreview);
     addHiddenItem(file, "mnuFilePrint", txt::kMenuFilePrint);
     file->addSeparator();
     addItem(file, "mnuFileExit", txt::kMenuFileExit, "", &MainWindow::exitProgram);
@@ -265,6 +270,8 @@ void MainWindow::toolbarAction(const QString& key) {
             undo();
         else if (key == "Redo")
             redo();
+        else if (key == "Print")
+            printPreview();
         else if (key == "ReadRadio")
             readFromRadio();
         else if (key == "CommSet")
@@ -343,6 +350,31 @@ void MainWindow::chooseLanguage() {
 
 void MainWindow::modelInformation() {
     FrmModelInfo dialog(ctx_, *this);
+    runModal(dialog);
+}
+
+// The printout of the document as it stands, pending edits included; the
+// preview prints it or, through the print dialog, saves it as a PDF file.
+void MainWindow::printPreview() {
+    commitPendingEdits();
+    const PrintLayout layout = makePrintLayout(ctx_.document);
+    QPrintPreviewDialog dialog(this);
+    dialog.setObjectName("FrmPrintPreview");
+    dialog.setWindowTitle(ctx_.text(txt::kPrintPreviewCaption));
+    dialog.printer()->setDocName(QString::fromStdString(ctx_.document.DataFileName));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+            [this, &layout](QPrinter* printer) {
+                printLayout(layout, *printer);
+                // A printer or PDF file that cannot be opened prints nothing
+                // and says nothing: the user hears of it here.
+                if (printer->printerState() != QPrinter::Error) return;
+                const std::string where = printer->outputFileName().isEmpty()
+                                              ? printer->printerName().toStdString()
+                                              : printer->outputFileName().toStdString();
+                ctx_.prompter.message(Prompt::ofText(
+                    txt::kPrintPdfFailed, ctx_.texts.text(txt::kPrintPdfFailed) + "\n" + where,
+                    PromptIcon::Error));
+            });
     runModal(dialog);
 }
 

@@ -40,7 +40,9 @@ void ProgramRun::start() {
         VersionTable::load(root), root, currentProgramLocation().executableName, *starter_);
 
     // Language (locale, then mysetup.ini), serial port, first-run flag, the
-    // operating system generation.
+    // operating system generation; from this user's own files when the
+    // installation is shared and cannot be written.
+    useUserSettingsWhereInstallationIsReadOnly(s, userSettingsFolder());
     readStartupSettings(s, localeName_);
 
     // The model this program serves, in HAM mode.

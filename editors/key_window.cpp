@@ -10,16 +10,19 @@
 #include "app/twips.h"
 #include "editors/editor_controls.h"
 #include "model/document.h"
+#include "model/key_functions.h"
 #include "model/text_ids.h"
 
 namespace zq61::gui {
 
 namespace {
 
-// The radio's names of the key functions; stored as position + 1.
-const QStringList kFunctions{"MOD", "RFG", "EMG", "VOL", "SQL", "POW", "DSP", "SCA", "MEM", "BND",
-                             "DW",  "CAL", "NB",  "RB",  "HIC", "TSQ", "SPL", "5K",  "DIM", "NULL"};
-const QStringList kModeSets{"1&2", "1&3", "2&3", "1&2&3"};
+QStringList listOf(const std::vector<std::string>& names) {
+    QStringList out;
+    for (const std::string& name : names)
+        out << QString::fromStdString(name);
+    return out;
+}
 
 }  // namespace
 
@@ -29,7 +32,7 @@ KeyWindow::KeyWindow(Document& doc, QWidget* parent) : QWidget(parent), doc_(doc
 
     modeSet_ = new QComboBox;
     modeSet_->setObjectName("Combo2");
-    modeSet_->addItems(kModeSets);
+    modeSet_->addItems(listOf(keyModeSetNames()));
     EnterMovesFocus::install(modeSet_);
     auto* modeRow = new QHBoxLayout;
     modeRow->setSpacing(twipsToPixels(100, this));  // the caption stands 100 twips left of the list
@@ -48,7 +51,7 @@ KeyWindow::KeyWindow(Document& doc, QWidget* parent) : QWidget(parent), doc_(doc
             const int i = kKeysPerMode * m + k;
             auto* list = new QComboBox;
             list->setObjectName(QString("Combo1_%1").arg(i));
-            list->addItems(kFunctions);
+            list->addItems(listOf(keyFunctionNames()));
             EnterMovesFocus::install(list);
             functions_[static_cast<std::size_t>(i)] = list;
             auto* label = labelFor(list, QString("P%1").arg(k + 1));

@@ -8,8 +8,8 @@
 #include "codec/tones.h"
 #include "model/bands.h"
 #include "model/channel_list.h"
+#include "model/channel_text.h"
 #include "model/document.h"
-#include "model/frequency_entry.h"
 #include "model/text_ids.h"
 
 namespace zq61 {
@@ -21,17 +21,16 @@ std::string number(int value) {
     return std::to_string(value);
 }
 std::string dup(int value) {
-    static const char* const kNames[] = {"Off", "+", "-"};
-    return value >= 0 && value <= 2 ? kNames[value] : number(value);
+    return duplexText(value);
 }
 std::string modulation(int value) {
-    return value == 0 ? "FM" : value == 1 ? "AM" : number(value);
+    return modulationText(value);
 }
 std::string scan(int value) {
-    return value == 0 ? "Del" : value == 1 ? "Add" : number(value);
+    return scanText(value);
 }
 std::string onOff(int value) {
-    return value == 0 ? "off" : value == 1 ? "on" : number(value);
+    return onOffText(value);
 }
 std::string tone(int value) {
     return toneText(value);
@@ -124,8 +123,7 @@ class Differ {
                std::to_string(chNo - GroupStart(group, doc.BandMode)) + ")";
     }
     static std::string frequency(const ChannelRecord& c, const Document& doc) {
-        const std::string shown =
-            displayFrequency(c.Frequency.view(), displayGroup(c.ChNo, doc.BandMode), doc);
+        const std::string shown = shownFrequency(c, doc);
         return shown.empty() ? "empty" : shown;
     }
 

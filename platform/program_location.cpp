@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "model/version_table.h"
 
@@ -16,6 +17,11 @@ ProgramLocation currentProgramLocation() {
     location.executableName =
         QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
     return location;
+}
+
+std::string userSettingsFolder() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(base).filePath(QStringLiteral("zq61")).toStdString();
 }
 
 }  // namespace zq61

@@ -17,4 +17,9 @@ struct ProgramLocation {
 
 ProgramLocation currentProgramLocation();
 
+// This user's folder for the program's settings files when the installation
+// is shared and cannot be written: "zq61" in the per-user configuration
+// location (~/.config/zq61, or $XDG_CONFIG_HOME/zq61, on Linux).
+std::string userSettingsFolder();
+
 }  // namespace zq61

@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <limits>
 #include <optional>
 #include <system_error>
@@ -51,6 +52,27 @@ bool writeSetup(const Settings& settings, const char* key, const std::string& va
     return writeProfileString(path, kSection, key, value);
 }
 
+// Whether `file` can be written without changing it: a file that is there
+// is opened for appending; for a missing one a trial file is made (and
+// removed) in its folder, which is created as the start-up would.
+bool canWrite(const std::string& file) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::exists(file, ec)) {
+        std::ofstream probe(file, std::ios::app);
+        return probe.is_open();
+    }
+    const fs::path folder = fs::path(file).parent_path();
+    fs::create_directories(folder, ec);
+    const fs::path trial = folder / ".zq61-write-trial";
+    {
+        std::ofstream probe(trial);
+        if (!probe.is_open()) return false;
+    }
+    fs::remove(trial, ec);
+    return true;
+}
+
 // A whole decimal number that fits a 16-bit integer; nothing otherwise.
 std::optional<int16_t> parseInt16(const std::string& text) {
     int value = 0;
@@ -89,11 +111,35 @@ std::string SettingsRoot(const std::string& programFolder) {
 }
 
 std::string mySetupPath(const Settings& settings) {
+    if (!settings.UserSettingsFolder.empty())
+        return joinPath(settings.UserSettingsFolder, "mysetup.ini");
     return joinPath(SettingsRoot(settings.ProgramFolder), "language/mysetup.ini");
 }
 
 std::string settingBytesPath(const Settings& settings) {
+    if (!settings.UserSettingsFolder.empty())
+        return joinPath(settings.UserSettingsFolder, "Setting.ini");
     return joinPath(settings.ProgramFolder, "Setting.ini");
+}
+
+bool installationSettingsWritable(const Settings& settings) {
+    Settings installation = settings;
+    installation.UserSettingsFolder.clear();
+    return canWrite(mySetupPath(installation));
+}
+
+void useUserSettingsWhereInstallationIsReadOnly(Settings& settings,
+                                                const std::string& userFolder) {
+    namespace fs = std::filesystem;
+    settings.UserSettingsFolder.clear();
+    if (installationSettingsWritable(settings)) return;
+    const std::string installed = mySetupPath(settings);
+    settings.UserSettingsFolder = userFolder;
+    const std::string own = mySetupPath(settings);
+    std::error_code ec;
+    fs::create_directories(userFolder, ec);
+    if (!fs::exists(own, ec) && fs::is_regular_file(installed, ec))
+        fs::copy_file(installed, own, ec);
 }
 
 std::string languageFilePath(const Settings& settings) {

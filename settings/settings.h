@@ -41,12 +41,27 @@ struct Settings {
     bool IsNt60 = false;
     std::array<uint8_t, 4> ReservedSettingBytes{};
     bool InitialSettingsRequest = false;  // next new document starts from the Initialize file
+    // Where mysetup.ini and Setting.ini are kept for this user when the
+    // installation's own files cannot be written (a package under /usr);
+    // empty: in the installation, as staged.
+    std::string UserSettingsFolder;
 };
 
 // The installation folder that holds Version.ini and language/mysetup.ini:
 // the parent of the program folder (the folder itself when it has no parent
 // below the file system root, as "/" or "/V100").
 std::string SettingsRoot(const std::string& programFolder);
+
+// An installation whose mysetup.ini cannot be written (installed for all
+// users) keeps each user's mysetup.ini and Setting.ini in `userFolder`
+// instead: the first time from a copy of the installation's mysetup.ini, so
+// its defaults hold. A writable installation keeps its own files. Call
+// before readStartupSettings; sets UserSettingsFolder.
+void useUserSettingsWhereInstallationIsReadOnly(Settings& settings, const std::string& userFolder);
+// Whether the installation's mysetup.ini can be written (or made). Nothing
+// is kept: a file that is there is opened for appending, and for a missing
+// one a trial file is made and removed again.
+bool installationSettingsWritable(const Settings& settings);
 
 // Paths of the settings and language files.
 std::string mySetupPath(const Settings& settings);

@@ -1,6 +1,7 @@
 #include "cli_settings.h"
 
 #include <charconv>
+#include <filesystem>
 #include <optional>
 
 #include "model/profile_file.h"
@@ -21,9 +22,17 @@ std::optional<int16_t> number(const std::string& text) {
 
 }  // namespace
 
-Settings readSettingsReadOnly(const std::string& programDir) {
+Settings readSettingsReadOnly(const std::string& programDir, const std::string& userFolder) {
     Settings settings;
     settings.ProgramFolder = programDir;
+    // A shared installation keeps each user's choices in their own folder
+    // (see useUserSettingsWhereInstallationIsReadOnly); read them there.
+    if (!installationSettingsWritable(settings)) {
+        Settings own = settings;
+        own.UserSettingsFolder = userFolder;
+        std::error_code ec;
+        if (std::filesystem::exists(mySetupPath(own), ec)) settings.UserSettingsFolder = userFolder;
+    }
     settings.CurrentLanguage = languageFromLocaleName(localeNameFromEnvironment());
     settings.LanguageFileName = languageFileNameFor(settings.CurrentLanguage);
     settings.ShownLanguage = settings.CurrentLanguage;

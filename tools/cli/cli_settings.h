@@ -11,7 +11,9 @@
 
 namespace zq61::cli {
 
-Settings readSettingsReadOnly(const std::string& programDir);
+// `userFolder`: where this user's settings are kept when the installation
+// is shared and cannot be written.
+Settings readSettingsReadOnly(const std::string& programDir, const std::string& userFolder);
 
 // The texts of the settings' language file. A text the file lacks is named
 // by its number: on a terminal an empty message would leave the user guessing.

@@ -9,8 +9,8 @@
 #include "json_writer.h"
 #include "model/bands.h"
 #include "model/channel_list.h"
+#include "model/channel_text.h"
 #include "model/document.h"
-#include "model/frequency_entry.h"
 
 namespace zq61::cli {
 namespace {
@@ -18,18 +18,6 @@ namespace {
 template <typename T, std::size_t N>
 void array(JsonWriter& json, std::string_view name, const std::array<T, N>& values) {
     json.numbers(name, values);
-}
-
-// The group whose rules apply to a channel's display: its bank or country
-// group, the VFO slot (no group in CB) or the memory group.
-int displayGroup(int chNo, int bandMode) {
-    if (chNo >= kFirstMemoryChannel) return memoryGroup(bandMode);
-    if (chNo == kVfoChannel) return bandMode == kBandCB ? -1 : 10;
-    return GroupOfChannel(chNo, bandMode);
-}
-
-std::string channelFrequency(Document& doc, const ChannelRecord& c) {
-    return displayFrequency(c.Frequency.view(), displayGroup(c.ChNo, doc.BandMode), doc);
 }
 
 void channelFields(JsonWriter& json, const ChannelRecord& c) {
@@ -139,7 +127,7 @@ void printDocumentJson(std::ostream& out, Document& doc) {
         const ChannelRecord& c = doc.WorkChannels[static_cast<std::size_t>(i)];
         json.beginObject();
         channelFields(json, c);
-        json.field("Display", channelFrequency(doc, c));
+        json.field("Display", shownFrequency(c, doc));
         json.endObject();
     }
     json.endArray();
@@ -159,7 +147,6 @@ void printDocumentJson(std::ostream& out, Document& doc) {
 }
 
 void printDocumentSummary(std::ostream& out, Document& doc) {
-    static const char* const kDup[] = {"Off", "+", "-"};
     const RadioData& w = doc.WorkData;
     out << "Model " << cleanString(w.Header.Model.view()) << ", band "
         << bandModeName(w.Header.HeaderBandMode) << " (" << doc.BandRangeText << "), data version "
@@ -171,12 +158,11 @@ void printDocumentSummary(std::ostream& out, Document& doc) {
         const ChannelRecord& c = doc.WorkChannels[static_cast<std::size_t>(i)];
         const std::string group = groupName(displayGroup(c.ChNo, doc.BandMode), doc.BandMode);
         out << std::setw(4) << c.ChNo << "  " << std::left << std::setw(5) << group << "  "
-            << std::setw(9) << channelFrequency(doc, c) << "  " << std::setw(3)
-            << (c.DUP >= 0 && c.DUP <= 2 ? kDup[c.DUP] : "?") << "  " << std::right << std::setw(6)
-            << c.OffSetFre << "  " << std::left << std::setw(7) << toneText(c.RDCT) << "  "
-            << std::setw(7) << toneText(c.TDCT) << "  " << std::setw(3)
-            << (c.AM_FM == 1 ? "AM" : "FM") << "  " << std::right << std::setw(5) << c.Tx_Power
-            << "  " << (c.Scan == 1 ? "Add" : "Del") << "\n";
+            << std::setw(9) << shownFrequency(c, doc) << "  " << std::setw(3) << duplexText(c.DUP)
+            << "  " << std::right << std::setw(6) << c.OffSetFre << "  " << std::left
+            << std::setw(7) << toneText(c.RDCT) << "  " << std::setw(7) << toneText(c.TDCT) << "  "
+            << std::setw(3) << modulationText(c.AM_FM) << "  " << std::right << std::setw(5)
+            << c.Tx_Power << "  " << scanText(c.Scan) << "\n";
     }
     int codes = 0;
     for (const DtmfCode& code : w.Dtmf.Codes)

@@ -2,23 +2,49 @@
 // the language file's; see cli_command.h for how commands are added.
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <memory>
 
 #include "cli_command.h"
 #include "cli_settings.h"
 #include "platform/program_location.h"
 #include "platform/qt_program_starter.h"
 
+namespace {
+
+// The command is the first argument that is no option.
+bool isPrintCommand(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] != '-') return std::strcmp(argv[i], "print") == 0;
+    return false;
+}
+
+// Printing lays out text in fonts, which takes Qt Gui; the other commands
+// stay without it. Without a display the pages are drawn off screen, so the
+// command line keeps working on a machine without one.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+    if (!isPrintCommand(argc, argv)) return std::make_unique<QCoreApplication>(argc, argv);
+    const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+    if (!display && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     using namespace zq61;
     using namespace zq61::cli;
-    QCoreApplication qt(argc, argv);
+    const std::unique_ptr<QCoreApplication> qt = makeApplication(argc, argv);
     // The window program's name: both keep their backups in the same
     // per-user data folder.
     QCoreApplication::setApplicationName(QStringLiteral("zq61"));
     const ProgramLocation here = currentProgramLocation();
-    const Settings settings = readSettingsReadOnly(here.programDir);
+    const Settings settings = readSettingsReadOnly(here.programDir, userSettingsFolder());
     const CliTexts texts(settings);
     CliPrompter prompter(std::cerr);
     QtProgramStarter starter;

@@ -294,5 +294,70 @@ TEST(DecimalSeparator, NumbersUseADotAfterTheUserLocaleIsSet) {
     fs::remove_all(folder);
 }
 
+
+// A shared installation (a package under /usr) cannot be written; each
+// user's choices are kept in their own folder instead.
+class UserSettingsTest : public SettingsFilesTest {
+  protected:
+    fs::path user = root / "home-config" / "zq61";
+};
+
+TEST_F(UserSettingsTest, AWritableInstallationKeepsItsOwnFilesAndLeavesNoTrace) {
+    for (bool withFile : {false, true}) {
+        fs::remove_all(setup.parent_path());
+        if (withFile) writeSetup("[language]\nIsFirstRun=0\ncomPort=4\n");
+        useUserSettingsWhereInstallationIsReadOnly(settings, user.string());
+        EXPECT_TRUE(settings.UserSettingsFolder.empty()) << withFile;
+        EXPECT_EQ(mySetupPath(settings), setup.string());
+        EXPECT_FALSE(fs::exists(user));
+        // Only what was there before is there after the check.
+        std::vector<fs::path> left;
+        for (const auto& entry : fs::directory_iterator(setup.parent_path()))
+            left.push_back(entry.path().filename());
+        EXPECT_EQ(left, withFile ? std::vector<fs::path>{"mysetup.ini"} : std::vector<fs::path>{});
+        if (withFile) EXPECT_EQ(setupValue("comPort"), "4");
+    }
+}
+
+TEST_F(UserSettingsTest, ASharedInstallationKeepsEachUsersChoicesInTheirFolder) {
+    // A regular file where the language folder would be: nothing can be
+    // written there, whoever runs the test.
+    fs::create_directories(root);
+    std::ofstream(root / "language") << "not a folder";
+    ASSERT_FALSE(installationSettingsWritable(settings));
+    useUserSettingsWhereInstallationIsReadOnly(settings, user.string());
+    EXPECT_EQ(settings.UserSettingsFolder, user.string());
+    EXPECT_EQ(mySetupPath(settings), (user / "mysetup.ini").string());
+    EXPECT_EQ(settingBytesPath(settings), (user / "Setting.ini").string());
+    readStartupSettings(settings, "en_US.UTF-8");
+    EXPECT_TRUE(applyLanguageChoice(settings, kChinese));
+    EXPECT_TRUE(applyPortChoice(settings, 5, ""));
+    loadSettingBytes(settings);
+    EXPECT_TRUE(saveSettingBytes(settings));
+    EXPECT_TRUE(fs::exists(user / "Setting.ini"));
+
+    // The next run finds them again.
+    Settings next;
+    next.ProgramFolder = settings.ProgramFolder;
+    useUserSettingsWhereInstallationIsReadOnly(next, user.string());
+    readStartupSettings(next, "en_US.UTF-8");
+    EXPECT_EQ(next.CurrentLanguage, kChinese);
+    EXPECT_EQ(next.ComPortNumber, 5);
+}
+
+TEST_F(UserSettingsTest, AUsersFirstRunStartsFromTheInstallationsSettings) {
+    if (geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
+    writeSetup("[language]\nIsFirstRun=0\ncomPort=4\nCurrentLanguage=2\n");
+    fs::permissions(setup, fs::perms::owner_read);
+    fs::permissions(setup.parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+    useUserSettingsWhereInstallationIsReadOnly(settings, user.string());
+    readStartupSettings(settings, "en_US.UTF-8");
+    fs::permissions(setup.parent_path(), fs::perms::owner_all);
+    fs::permissions(setup, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(settings.ComPortNumber, 4);
+    EXPECT_EQ(settings.CurrentLanguage, kChinese);
+    EXPECT_EQ(setupValue("comPort"), "4");  // the installation's file as it was
+}
+
 }  // namespace
 }  // namespace zq61
