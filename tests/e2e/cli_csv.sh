@@ -5,18 +5,7 @@
 set -uo pipefail
 cli="$1"
 fixture="$2"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-expect_exit() {
-    local want="$1"; shift
-    "$cli" "$@" >"$work/out" 2>"$work/err"
-    local got=$?
-    [ "$got" -eq "$want" ] || fail "zq61-cli $* exited $got, expected $want: $(cat "$work/err")"
-}
+. "$(dirname "$0")/check_support.sh"
 
 expect_exit 0 --help
 grep -q "export" "$work/out" && grep -q "import" "$work/out" || fail "--help lists no CSV commands"
@@ -79,5 +68,4 @@ expect_exit 2 export "$work/c.dat" "$work/no-such-folder/x.csv"
 expect_exit 2 import --output "$work/no-such-folder/x.dat" "$work/c.dat" "$work/full.csv"
 ls "$work" | grep -q '\.tmp$' && fail "a temporary file was left behind"
 
-[ "$failures" -eq 0 ] && echo "all checks passed"
-exit $(( failures > 0 ))
+finish

@@ -3,19 +3,7 @@
 # codes (0 success, 1 refused or failed, 2 bad usage).
 set -uo pipefail
 cli="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-# expect_exit CODE ARGS...: runs the command line, keeps stdout and stderr.
-expect_exit() {
-    local want="$1"; shift
-    "$cli" "$@" >"$work/out" 2>"$work/err"
-    local got=$?
-    [ "$got" -eq "$want" ] || fail "zq61-cli $* exited $got, expected $want: $(cat "$work/err")"
-}
+. "$(dirname "$0")/check_support.sh"
 
 # check_json FILE PYTHON-EXPRESSIONS...: each expression must hold for d = the JSON.
 check_json() {
@@ -116,5 +104,4 @@ grep -q -- "-> No" "$work/err" || fail "the version question was not answered No
 expect_exit 1 new "$work/no-such-folder/x.dat"
 [ -s "$work/err" ] || fail "failed new gave no message"
 
-[ "$failures" -eq 0 ] && echo "all checks passed"
-exit $(( failures > 0 ))
+finish

@@ -4,24 +4,15 @@
 # the PDF cannot be written. Runs without a display, as on a server.
 set -uo pipefail
 cli="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+. "$(dirname "$0")/check_support.sh"
 
 command -v pdftotext >/dev/null || { echo "FAIL: pdftotext is missing (poppler-utils)" >&2; exit 1; }
 
 # Without a display, whatever the caller's session has.
 headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 
-# expect_exit CODE ARGS...: runs zq61-cli headless, keeps stdout and stderr.
-expect_exit() {
-    local want="$1"; shift
-    headless "$cli" "$@" >"$work/out" 2>"$work/err"
-    local got=$?
-    [ "$got" -eq "$want" ] || fail "zq61-cli $* exited $got, expected $want: $(cat "$work/err")"
-}
+# The command line runs headless here.
+cli_run() { headless timeout -k 5 180 "$cli" "$@"; }
 
 # page_text PDF PAGE: the page's text, each run of blanks made one blank.
 page_text() { pdftotext -layout -f "$2" -l "$2" "$1" - | tr -s ' '; }
@@ -80,5 +71,4 @@ grep -q "printout could not be written" "$work/err" && grep -qF "out.pdf" "$work
 # The other commands still need no display and no Qt Gui.
 expect_exit 0 show "$work/ham.dat"
 
-[ "$failures" -eq 0 ] && echo "zq61-cli print: all checks passed"
-exit $((failures > 0))
+finish

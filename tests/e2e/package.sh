@@ -9,10 +9,7 @@
 set -uo pipefail
 build="$1"
 version="$2"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+. "$(dirname "$0")/check_support.sh"
 
 for tool in cpack dpkg-deb desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }

@@ -1,11 +1,10 @@
 # Shared by the radio end-to-end scripts: starting and stopping virtual
 # radios, running the command line with a time limit, checking results.
 # Expects $cli and $sim to be set; sets $work.
-work="$(mktemp -d)"
+. "$(dirname "${BASH_SOURCE[0]}")/check_support.sh"
 # Reads keep backups in the per-user data folder: here, a temporary one.
 export XDG_DATA_HOME="$work/data"
 backups="$XDG_DATA_HOME/zq61/backups"
-failures=0
 sim_pids=()
 
 # stop_process PID: SIGTERM, then SIGKILL when it has not ended within 10 s,
@@ -26,8 +25,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # start_sim ARGS...: a virtual radio in the background; sets $port (its
 # pseudo-terminal) and $sim_pid.
@@ -90,7 +87,3 @@ sys.exit(1 if bad else 0)
 PY
 }
 
-finish() {
-    [ "$failures" -eq 0 ] && echo "all checks passed"
-    exit $((failures > 0))
-}
