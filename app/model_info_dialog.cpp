@@ -10,9 +10,9 @@
 #include "app/common_captions.h"
 #include "app/enter_moves_focus.h"
 #include "app/main_window.h"
-#include "codec/frequency.h"
 #include "codec/text_helpers.h"
 #include "model/bands.h"
+#include "model/document_copies.h"
 #include "model/text_ids.h"
 
 namespace zq61::gui {
@@ -106,13 +106,9 @@ void FrmModelInfo::commandOk() {
         reject();
         return;
     }
-    doc.BandMode = static_cast<int16_t>(m);
-    doc.BandRangeText = bandRangeText(m);
+    setBand(doc, m);
     doc.WorkData.Header.HeaderBandMode = static_cast<int16_t>(m);
     doc.Info.BandMode = static_cast<int16_t>(m);
-    const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
-    doc.BandLowMHz = limits.lowMHz;
-    doc.BandHighMHz = limits.highMHz;
     main_.LoadNewDoc();
     accept();
 }

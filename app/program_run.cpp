@@ -4,7 +4,8 @@
 
 #include "app/main_window.h"
 #include "app/splash_window.h"
-#include "codec/frequency.h"
+#include "codec/band_mode.h"
+#include "model/document_copies.h"
 #include "model/new_document.h"
 #include "model/program_versions.h"
 #include "model/text_ids.h"
@@ -47,11 +48,7 @@ void ProgramRun::start() {
 
     // The model this program serves, in HAM mode.
     doc.ModelName = kModelName;
-    doc.BandRangeText = "28.000 - 29.700 MHz";
-    doc.BandMode = 2;
-    const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
-    doc.BandLowMHz = limits.lowMHz;
-    doc.BandHighMHz = limits.highMHz;
+    setBand(doc, kBandHAM);
 
     NewDocumentOptions options;
     options.programDir = s.ProgramFolder;

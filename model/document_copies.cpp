@@ -63,6 +63,14 @@ void takeOverHeader(Document& doc) {
     doc.BandHighMHz = limits.highMHz;
 }
 
+void setBand(Document& doc, int bandMode) {
+    doc.BandMode = static_cast<int16_t>(bandMode);
+    doc.BandRangeText = bandRangeText(bandMode);
+    const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
+    doc.BandLowMHz = limits.lowMHz;
+    doc.BandHighMHz = limits.highMHz;
+}
+
 void refreshSettings(Document& doc) {
     doc.WorkData = doc.FileData;
     refreshWorkHeader(doc);

@@ -26,6 +26,9 @@ void takeOverHeader(Document& doc);
 // FileData with the header of the current document, FileData := WorkData.
 void refreshSettings(Document& doc);
 
+// BandMode := bandMode, its range text and the band limits read from it.
+void setBand(Document& doc, int bandMode);
+
 // True when the working copy differs from the file copy: header model and
 // band mode, channel count, the valid channels, options, feature channel,
 // keys, DTMF settings (codes compared without trailing blanks) and tone tips.

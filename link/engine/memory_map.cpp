@@ -8,6 +8,7 @@
 #include "codec/tones.h"
 #include "model/bands.h"
 #include "model/document.h"
+#include "model/document_copies.h"
 
 namespace zq61 {
 
@@ -371,11 +372,7 @@ void UnpackDocument(Document& doc, const MemoryBytes& image, int radioBandMode) 
     RadioData& d = doc.WorkData;
     d.Header.HeaderBandMode = static_cast<int16_t>(radioBandMode);
     doc.ModelName = cleanString(d.Header.Model.view());
-    doc.BandMode = d.Header.HeaderBandMode;
-    doc.BandRangeText = bandRangeText(doc.BandMode);
-    const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
-    doc.BandLowMHz = limits.lowMHz;
-    doc.BandHighMHz = limits.highMHz;
+    setBand(doc, d.Header.HeaderBandMode);
     doc.Info.BandMode = doc.BandMode;
 
     unpackOptions(image, d);

@@ -1,18 +1,14 @@
 #include "link/engine/read_documents.h"
 
-#include "codec/frequency.h"
 #include "model/bands.h"
 #include "model/document.h"
+#include "model/document_copies.h"
 #include "model/new_document.h"
 
 namespace zq61 {
 
 void prepareReadDocument(Document& doc, const std::string& programDir) {
-    doc.BandMode = kBandHAM;
-    doc.BandRangeText = bandRangeText(kBandHAM);
-    const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
-    doc.BandLowMHz = limits.lowMHz;
-    doc.BandHighMHz = limits.highMHz;
+    setBand(doc, kBandHAM);
     NewDocumentOptions fresh;
     fresh.programDir = programDir;
     newDocument(doc, fresh);

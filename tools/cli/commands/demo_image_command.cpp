@@ -15,6 +15,7 @@
 #include "model/bands.h"
 #include "model/channel_list.h"
 #include "model/document.h"
+#include "model/document_copies.h"
 #include "model/new_document.h"
 
 namespace zq61::cli {
@@ -109,11 +110,7 @@ class DemoImageCommand : public Command {
     int run(Context& context) override {
         Document doc(context.prompter, context.texts);
         doc.ModelName = "ZQ-61";
-        doc.BandMode = kBandHAM;
-        doc.BandRangeText = bandRangeText(kBandHAM);
-        const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
-        doc.BandLowMHz = limits.lowMHz;
-        doc.BandHighMHz = limits.highMHz;
+        setBand(doc, kBandHAM);
         NewDocumentOptions options;
         options.programDir = context.programDir;
         newDocument(doc, options);

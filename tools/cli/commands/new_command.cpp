@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "cli_command.h"
-#include "codec/frequency.h"
 #include "model/bands.h"
 #include "model/dat_file.h"
 #include "model/document.h"
+#include "model/document_copies.h"
 #include "model/new_document.h"
 
 namespace zq61::cli {
@@ -31,11 +31,7 @@ class NewCommand : public Command {
         doc.ModelName = kModelName;
         const int band =
             static_cast<int>(std::find(kBands.begin(), kBands.end(), band_) - kBands.begin());
-        doc.BandMode = static_cast<int16_t>(band);
-        doc.BandRangeText = bandRangeText(band);
-        const BandLimits limits = bandLimitsFromText(doc.BandRangeText);
-        doc.BandLowMHz = limits.lowMHz;
-        doc.BandHighMHz = limits.highMHz;
+        setBand(doc, band);
 
         NewDocumentOptions options;
         options.initialize = initialize_;
