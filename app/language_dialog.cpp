@@ -19,20 +19,12 @@ FrmSetLanguage::FrmSetLanguage(AppContext& context, QWidget* parent)
     auto* label = new QLabel;
     label->setObjectName("Label1");
     combo_->setObjectName("Combo1");
-    auto* ok = new QPushButton;
-    ok->setObjectName("CommandOK");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton;
-    cancel->setObjectName("CommandCancel");
+    const OkCancelRow buttons = addOkCancelButtons(this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(label, 0, 0);
     layout->addWidget(combo_, 0, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons, 1, 0, 1, 2);
+    layout->addLayout(buttons.row, 1, 0, 1, 2);
 
     setWindowTitle(ctx_.text(txt::kLangCaption));
     label->setText(ctx_.text(txt::kLangLabel));
@@ -43,8 +35,7 @@ FrmSetLanguage::FrmSetLanguage(AppContext& context, QWidget* parent)
     combo_->setCurrentIndex(ctx_.settings.CurrentLanguage - 1);
     EnterMovesFocus::install(combo_);
 
-    connect(ok, &QPushButton::clicked, this, &FrmSetLanguage::commandOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &FrmSetLanguage::commandOk);
 }
 
 void FrmSetLanguage::commandOk() {

@@ -55,16 +55,8 @@ FrmModelInfo::FrmModelInfo(AppContext& context, MainWindow& main)
         layout->addWidget(label, i, 0);
         layout->addWidget(lists[i], i, 1);
     }
-    auto* ok = new QPushButton;
-    ok->setObjectName("CommandOK");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton;
-    cancel->setObjectName("CommandCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons, 3, 0, 1, 2);
+    const OkCancelRow buttons = addOkCancelButtons(this);
+    layout->addLayout(buttons.row, 3, 0, 1, 2);
 
     setWindowTitle(ctx_.text(txt::kModelCaption));
     ApplyOkCancelTexts(this, ctx_.texts);
@@ -89,8 +81,7 @@ FrmModelInfo::FrmModelInfo(AppContext& context, MainWindow& main)
     });
     EnterMovesFocus::install(model_);
     EnterMovesFocus::install(range_);
-    connect(ok, &QPushButton::clicked, this, &FrmModelInfo::commandOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &FrmModelInfo::commandOk);
 }
 
 void FrmModelInfo::commandOk() {

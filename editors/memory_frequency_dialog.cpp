@@ -53,18 +53,9 @@ Frm_Mem_Freq::Frm_Mem_Freq(const Document& doc, const QString& frequencyText, QW
     EnterMovesFocus::install(band_);
     EnterMovesFocus::install(channel_);
     NumericBoxKeys::install(frequency_, NumericKind::Frequency);
-    auto* ok = new QPushButton;
-    ok->setObjectName("CommandOK");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton;
-    cancel->setObjectName("CommandCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons, 3, 0, 1, 2);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const OkCancelRow buttons = addOkCancelButtons(this);
+    layout->addLayout(buttons.row, 3, 0, 1, 2);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(band_, &QComboBox::currentIndexChanged, this, &Frm_Mem_Freq::bandChosen);
     connect(channel_, &QComboBox::currentIndexChanged, this, &Frm_Mem_Freq::channelChosen);
 

@@ -32,11 +32,7 @@ FrmPassWord::FrmPassWord(const Texts& texts, const std::string& current, QWidget
     box_->setMaxLength(kPasswordLength);
     box_->setText(QString::fromStdString(current).left(kPasswordLength));
     box_->setAccessibleName(label->text());
-    auto* ok = new QPushButton;
-    ok->setObjectName("CommandOK");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton;
-    cancel->setObjectName("CommandCancel");
+    const OkCancelRow buttons = addOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
@@ -44,18 +40,13 @@ FrmPassWord::FrmPassWord(const Texts& texts, const std::string& current, QWidget
     row->addWidget(label);
     row->addWidget(box_);
     layout->addLayout(row);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     setWindowTitle(QString::fromStdString(texts.text(txt::kPasswordCaption)));
     ApplyOkCancelTexts(this, texts);
     box_->selectAll();
     box_->setFocus();
-    connect(ok, &QPushButton::clicked, this, &FrmPassWord::commandOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &FrmPassWord::commandOk);
 }
 
 void FrmPassWord::commandOk() {

@@ -74,12 +74,7 @@ FrmSetComm::FrmSetComm(const Texts& texts, Settings& settings, PortLister lister
     path_->setAccessibleName(pathLabel->text().remove('&'));
     path_->setPlaceholderText("/dev/ttyUSB0");
 
-    // Children of the dialog from the start, so that their captions are found.
-    auto* ok = new QPushButton(this);
-    ok->setObjectName("CommandOK");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(this);
-    cancel->setObjectName("CommandCancel");
+    const OkCancelRow buttons = addOkCancelButtons(this);
     ApplyOkCancelTexts(this, texts);
 
     auto* layout = new QVBoxLayout(this);
@@ -90,11 +85,7 @@ FrmSetComm::FrmSetComm(const Texts& texts, Settings& settings, PortLister lister
     pathRow->addWidget(pathLabel);
     pathRow->addWidget(path_);
     layout->addLayout(pathRow);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     // A numbered port and a path exclude each other.
     connect(group_, &QButtonGroup::idClicked, this, [this] { path_->clear(); });
@@ -110,8 +101,7 @@ FrmSetComm::FrmSetComm(const Texts& texts, Settings& settings, PortLister lister
     connect(path_, &QLineEdit::textEdited, this, [this](const QString& typed) {
         if (!typed.trimmed().isEmpty()) selectNumber(0);
     });
-    connect(ok, &QPushButton::clicked, this, &FrmSetComm::commandOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &FrmSetComm::commandOk);
 
     refreshPorts();
     if (settings_.PortName.empty()) {
