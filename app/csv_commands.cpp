@@ -24,8 +24,10 @@ void tell(AppContext& ctx, int id, const std::string& text, PromptIcon icon) {
     ctx.prompter.message(Prompt::ofText(id, text, icon));
 }
 
-void tellFileProblem(AppContext& ctx, int id, const QString& path) {
-    tell(ctx, id, ctx.texts.text(id) + "\n" + path.toStdString(), PromptIcon::Error);
+// The file and the operating system's reason on a line of their own.
+void tellFileProblem(AppContext& ctx, int id, const QString& path, const QString& reason) {
+    tell(ctx, id, ctx.texts.text(id) + "\n" + (path + ": " + reason).toStdString(),
+         PromptIcon::Error);
 }
 
 std::string problemsText(const AppContext& ctx, const std::vector<CsvProblem>& problems) {
@@ -47,11 +49,12 @@ void importChannelsFromCsv(MainWindow& window) {
     const auto path = ctx.fileDialogs.openFileName(&window, csvFilter(ctx));
     if (!path || path->isEmpty()) return;
     QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        tellFileProblem(ctx, txt::kCsvCannotRead, *path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        tellFileProblem(ctx, txt::kCsvCannotRead, *path, file.errorString());
         return;
     }
-    const QByteArray bytes = file.readAll();
 
     const CsvImportResult result =
         importChannelsCsv(ctx.document, std::string_view(bytes.constData(), bytes.size()));
@@ -85,7 +88,7 @@ void exportChannelsToCsv(MainWindow& window, CsvColumnSet set) {
         file.write(csv.data(), static_cast<qint64>(csv.size())) !=
             static_cast<qint64>(csv.size()) ||
         !file.commit()) {
-        tellFileProblem(ctx, txt::kCsvCannotWrite, *path);
+        tellFileProblem(ctx, txt::kCsvCannotWrite, *path, file.errorString());
     }
 }
 

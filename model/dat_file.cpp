@@ -1,92 +1,33 @@
 #include "model/dat_file.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <optional>
-#include <random>
-#include <system_error>
+#include <algorithm>
 #include <vector>
-
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#endif
 
 #include "codec/text_helpers.h"
 #include "model/bands.h"
 #include "model/dat_layout.h"
 #include "model/document.h"
 #include "model/document_copies.h"
+#include "model/file_io.h"
 #include "model/program_versions.h"
 #include "model/text_ids.h"
 
 namespace zq61 {
 namespace {
 
-namespace fs = std::filesystem;
-
-// At most `limit` bytes from the start of the file; nothing when it cannot
-// be opened or read.
-std::optional<std::vector<uint8_t>> readBytes(const std::string& path, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<uint8_t> bytes(limit);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
-    if (in.bad()) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
 bool isCountValid(int16_t count) {
     return count >= 0 && count <= kMaxChannels;
 }
 
-// A name in the folder of `target` that no file has yet.
-std::string temporaryNameFor(const std::string& target) {
-    static std::mt19937 random{std::random_device{}()};
-    return target + ".~" + std::to_string(random() % 1000000) + ".tmp";
+// Message 9002 with the file and why it failed on a line of its own.
+void showFileError(Document& doc, const FileProblem& problem) {
+    doc.prompter->message(
+        Prompt::ofText(txt::kFileError, doc.text(txt::kFileError) + "\r\n" + problem.text()));
 }
 
-bool flushToDisk(std::FILE* file) {
-    if (std::fflush(file) != 0) return false;
-#if __has_include(<unistd.h>)
-    if (::fsync(::fileno(file)) != 0) return false;
-#endif
-    return true;
-}
-
-// Writes `bytes` to a new temporary file and renames it over `target`, so
-// the target is either the earlier file or the complete new one.
-bool replaceFile(const std::string& target, const std::vector<uint8_t>& bytes) {
-    std::error_code ec;
-    const bool targetExists = fs::exists(target, ec);
-    if (targetExists) {
-        // A file the user may not write to is not replaced behind his back.
-        std::FILE* probe = std::fopen(target.c_str(), "r+b");
-        if (probe == nullptr) return false;
-        std::fclose(probe);
-    }
-    std::string temp;
-    std::FILE* file = nullptr;
-    for (int attempt = 0; attempt < 20 && file == nullptr; ++attempt) {
-        temp = temporaryNameFor(target);
-        file = std::fopen(temp.c_str(), "wbx");
-    }
-    if (file == nullptr) return false;
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && flushToDisk(file);
-    const bool closed = std::fclose(file) == 0;
-    if (written && closed) {
-        if (targetExists) fs::permissions(temp, fs::status(target, ec).permissions(), ec);
-        fs::rename(temp, target, ec);
-        if (!ec) return true;
-    }
-    fs::remove(temp, ec);
-    return false;
-}
-
-void showFileError(Document& doc) {
-    doc.tell(txt::kFileError);
+// A file that opened and read but is not a whole data file.
+void showNotADataFile(Document& doc, const std::string& path) {
+    showFileError(doc, {path, doc.text(txt::kNotWholeDataFile)});
 }
 
 }  // namespace
@@ -106,8 +47,8 @@ std::vector<uint8_t> documentFileBytes(const Document& doc) {
 bool saveDocumentAs(Document& doc, const std::string& path) {
     // The file copy only changes once the file is safely written: after a
     // failed save the document still counts as unsaved.
-    if (!replaceFile(path, documentFileBytes(doc))) {
-        showFileError(doc);
+    if (const auto problem = replaceFile(path, documentFileBytes(doc))) {
+        showFileError(doc, *problem);
         return false;
     }
     copyWorkToFile(doc);
@@ -123,12 +64,17 @@ bool saveDocument(Document& doc) {
 OpenResult openDocument(Document& doc, const std::string& path, const ProgramVersions& versions) {
     // Everything is checked on a private copy of the file; the document is
     // only touched once the file is accepted.
-    const auto bytes = readBytes(path, dat::kFileSize);
-    if (!bytes || bytes->size() < dat::kHeaderSize) {
-        showFileError(doc);
+    const FileBytes file = readFileBytes(path, dat::kFileSize);
+    if (file.problem) {
+        showFileError(doc, *file.problem);
         return OpenResult::Failed;
     }
-    const FileHeader header = dat::readHeader(*bytes);
+    const std::vector<uint8_t>& bytes = file.bytes;
+    if (bytes.size() < dat::kHeaderSize) {
+        showNotADataFile(doc, path);
+        return OpenResult::Failed;
+    }
+    const FileHeader header = dat::readHeader(bytes);
 
     if (cleanString(header.Model.view()) != cleanString(doc.ModelName)) {
         doc.tell(txt::kWrongModel);
@@ -149,15 +95,15 @@ OpenResult openDocument(Document& doc, const std::string& path, const ProgramVer
         return OpenResult::Refused;
     }
 
-    if (bytes->size() < dat::kFileSize) {
-        showFileError(doc);
+    if (bytes.size() < dat::kFileSize) {
+        showNotADataFile(doc, path);
         return OpenResult::Failed;
     }
     RadioData data;
     ChannelArray channels{};
-    dat::readFile(*bytes, data, channels);
+    dat::readFile(bytes, data, channels);
     if (!isCountValid(data.ChannelCount)) {
-        showFileError(doc);
+        showNotADataFile(doc, path);
         return OpenResult::Failed;
     }
     if (!isKnownBandMode(data.Header.HeaderBandMode)) {
@@ -175,11 +121,11 @@ OpenResult openDocument(Document& doc, const std::string& path, const ProgramVer
 }
 
 bool fullRead(Document& doc, const std::string& path) {
-    const auto bytes = readBytes(path, dat::kFileSize);
-    if (bytes && bytes->size() == dat::kFileSize) {
+    const FileBytes file = readFileBytes(path, dat::kFileSize);
+    if (!file.problem && file.bytes.size() == dat::kFileSize) {
         RadioData data;
         ChannelArray channels{};
-        dat::readFile(*bytes, data, channels);
+        dat::readFile(file.bytes, data, channels);
         if (isCountValid(data.ChannelCount) && isKnownBandMode(data.Header.HeaderBandMode)) {
             doc.FileData = data;
             doc.FileChannels = channels;
@@ -192,9 +138,9 @@ bool fullRead(Document& doc, const std::string& path) {
 }
 
 bool settingsOnlyRead(Document& doc, const std::string& path) {
-    const auto bytes = readBytes(path, dat::kSettingsSize);
-    if (bytes && bytes->size() == dat::kSettingsSize) {
-        doc.FileData = dat::readSettings(*bytes);
+    const FileBytes file = readFileBytes(path, dat::kSettingsSize);
+    if (!file.problem && file.bytes.size() == dat::kSettingsSize) {
+        doc.FileData = dat::readSettings(file.bytes);
         doc.FileData.ChannelCount = 0;
         refreshSettings(doc);
         return true;

@@ -3,8 +3,11 @@
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
+
+#include "model/file_io.h"
 
 namespace zq61 {
 namespace {
@@ -43,18 +46,36 @@ std::string readProfileString(const std::string& path, const std::string& sectio
     return bufferSize == 0 ? std::string() : cutCharacters(trimmed, bufferSize - 1);
 }
 
-bool writeProfileString(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& value) {
+bool writeProfileString(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value, FileProblem* why) {
     CSimpleIniA ini;
     std::error_code ec;
     // A file that exists but cannot be read is never replaced by a new one:
     // that would lose every other key in it.
-    if (std::filesystem::exists(path, ec) && ini.LoadFile(path.c_str()) < 0) return false;
+    if (std::filesystem::exists(path, ec)) {
+        const FileBytes file = readFileBytes(path);
+        if (file.problem) {
+            if (why) *why = *file.problem;
+            return false;
+        }
+        const SI_Error loaded =
+            ini.LoadData(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
+        if (loaded < 0) {
+            if (why) *why = {path, systemReason(loaded == SI_NOMEM ? ENOMEM : EILSEQ)};
+            return false;
+        }
+    }
     // Written as key=value, the way the installed files and every earlier
     // version of the program wrote them.
     ini.SetSpaces(false);
     ini.SetValue(section.c_str(), key.c_str(), value.c_str());
-    return ini.SaveFile(path.c_str(), false) >= 0;
+    // Made in memory and put in place whole: a full disk or a crash never
+    // leaves the file empty or cut short.
+    std::string text;
+    ini.Save(text, false);
+    const auto problem = replaceFile(path, text);
+    if (problem && why) *why = *problem;
+    return !problem;
 }
 
 }  // namespace zq61

@@ -44,12 +44,18 @@ std::string readSetup(const Settings& settings, const char* key) {
     return readProfileString(mySetupPath(settings), kSection, key, "", kValueBuffer);
 }
 
-// Writes one key, creating the settings folder when it is missing.
-bool writeSetup(const Settings& settings, const char* key, const std::string& value) {
+// Writes one key, creating the settings folder when it is missing; a
+// failure is kept for the program to tell.
+bool writeSetup(Settings& settings, const char* key, const std::string& value) {
     const std::string path = mySetupPath(settings);
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-    return writeProfileString(path, kSection, key, value);
+    FileProblem why;
+    if (writeProfileString(path, kSection, key, value, &why)) return true;
+    // A folder that could not be made is the reason, not the missing file.
+    if (ec) why.reason = ec.message();
+    settings.WriteProblems.push_back(why);
+    return false;
 }
 
 // Whether `file` can be written without changing it: a file that is there
@@ -128,8 +134,7 @@ bool installationSettingsWritable(const Settings& settings) {
     return canWrite(mySetupPath(installation));
 }
 
-void useUserSettingsWhereInstallationIsReadOnly(Settings& settings,
-                                                const std::string& userFolder) {
+void useUserSettingsWhereInstallationIsReadOnly(Settings& settings, const std::string& userFolder) {
     namespace fs = std::filesystem;
     settings.UserSettingsFolder.clear();
     if (installationSettingsWritable(settings)) return;
