@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "link/engine/link_interfaces.h"
@@ -36,6 +37,12 @@ class QtSerialLink : public QObject, public SerialLink {
     void setPortName(const QString& name) { name_ = name; }
     QString portName() const { return name_; }
     void setReceiver(Receiver receiver) { receiver_ = std::move(receiver); }
+    // Told (from the event loop, after the port was closed) when the device
+    // goes away while open, with the port's name and the system's reason:
+    // the transfer engine's OnPortLost.
+    void setLostHandler(std::function<void(const std::string&)> handler) {
+        lostHandler_ = std::move(handler);
+    }
 
     // Why the port could not be opened, or why it was lost while open; empty
     // when nothing went wrong since the last open().
@@ -60,6 +67,7 @@ class QtSerialLink : public QObject, public SerialLink {
     QString name_;
     QString errorText_;
     Receiver receiver_;
+    std::function<void(const std::string&)> lostHandler_;
     std::vector<uint8_t> buffer_;
     int threshold_ = 0;
     bool deliveryQueued_ = false;

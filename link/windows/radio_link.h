@@ -18,6 +18,7 @@
 #include <QString>
 #include <QTimer>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,8 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
     MemoryBytes written_{};     // the image of the write being verified
     std::vector<Difference> comparison_;
     std::string lastBackupPath_;
+    // Backup folders the user was told cannot be written.
+    std::set<std::string> backupFoldersTold_;
 };
 
 }  // namespace zq61::gui

@@ -77,6 +77,10 @@ RadioSession::RadioSession(Context& context, Document& doc, TransferPrompter& pr
                              : resolvePortName(QString::fromStdString(options.port));
     port_.setPortName(port);
     port_.setReceiver([this](std::span<const uint8_t> bytes) { engine_.OnBytesArrived(bytes); });
+    port_.setLostHandler([this](const std::string& reason) {
+        portLost_ = true;  // the engine tells why
+        engine_.OnPortLost(reason);
+    });
     timer_.setHandler([this] { engine_.OnReplyTimeout(); });
     if (options.trace)
         engine_.setTrace([](const std::string& line) { std::cerr << line << std::endl; });
@@ -152,7 +156,8 @@ bool RadioSession::run(TransferOperation operation) {
     }
     onEnded_ = nullptr;
     const bool success = ended_ && result_ == TransferResult::Success;
-    if (!success && result_ != TransferResult::Cancelled && !port_.errorText().isEmpty())
+    if (!success && result_ != TransferResult::Cancelled && !portLost_ &&
+        !port_.errorText().isEmpty())
         prompter_.message(Prompt::ofFixed(FixedText::SystemReason, PromptIcon::Error,
                                           "Serial port " + port_.portName().toStdString() + ": " +
                                               port_.errorText().toStdString()));
