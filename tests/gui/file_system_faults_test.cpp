@@ -19,19 +19,6 @@ namespace zq61::test {
 
 namespace {
 
-int count(const ScriptedPrompter& prompter, int id) {
-    int n = 0;
-    for (const auto& shown : prompter.shown)
-        n += shown.textId == id;
-    return n;
-}
-
-const PromptRecord* lastShown(const ScriptedPrompter& prompter, int id) {
-    for (auto it = prompter.shown.rbegin(); it != prompter.shown.rend(); ++it)
-        if (it->textId == id) return &*it;
-    return nullptr;
-}
-
 // An installation whose settings can go nowhere: a file stands where the
 // installation's "language" folder and this user's "zq61" settings folder
 // should be, and where the backups folder should be made.
@@ -69,7 +56,7 @@ class FileSystemFaultsTest : public QObject {
         QVERIFY(!r.doc().IsUntitled);
         r.changeDocument();
         QVERIFY(!main.save());
-        const PromptRecord* failed = lastShown(r.prompter, txt::kFileError);
+        const PromptRecord* failed = r.prompter.lastShown(txt::kFileError);
         QVERIFY(failed);
         QVERIFY2(QString::fromStdString(failed->text).contains(path + ": No space left on device"),
                  failed->text.c_str());
@@ -107,9 +94,9 @@ class FileSystemFaultsTest : public QObject {
         gui::registerLinkWindows(gui.ctx().windows);
         gui::MainWindow& main = gui.start();
         auto link = std::make_unique<gui::RadioLink>(main);
-        QCOMPARE(count(gui.prompter, txt::kSettingsNotSaved), 1);
+        QCOMPARE(gui.prompter.count(txt::kSettingsNotSaved), 1);
         const QString told =
-            QString::fromStdString(lastShown(gui.prompter, txt::kSettingsNotSaved)->text);
+            QString::fromStdString(gui.prompter.lastShown(txt::kSettingsNotSaved)->text);
         QVERIFY2(told.contains(root) && told.contains(": " + reason), qPrintable(told));
 
         gui.answerDialog = [](QDialog& d) {
@@ -126,10 +113,10 @@ class FileSystemFaultsTest : public QObject {
             QTRY_VERIFY_WITH_TIMEOUT(!link->engine().isBusy() && !link->readOkTimer().isActive(),
                                      30000);
         }
-        QCOMPARE(count(gui.prompter, txt::kReadDone), 2);
-        QCOMPARE(count(gui.prompter, txt::kBackupNotWritten), 1);
+        QCOMPARE(gui.prompter.count(txt::kReadDone), 2);
+        QCOMPARE(gui.prompter.count(txt::kBackupNotWritten), 1);
         const QString backupTold =
-            QString::fromStdString(lastShown(gui.prompter, txt::kBackupNotWritten)->text);
+            QString::fromStdString(gui.prompter.lastShown(txt::kBackupNotWritten)->text);
         QVERIFY2(
             backupTold.contains(backups.section('/', 0, -2)) && backupTold.contains(": " + reason),
             qPrintable(backupTold));
@@ -137,7 +124,7 @@ class FileSystemFaultsTest : public QObject {
         link.reset();
         gui.prompter.answers = {PromptAnswer::No};  // the document read is not kept
         main.close();
-        QCOMPARE(count(gui.prompter, txt::kSettingsNotSaved), 1);
+        QCOMPARE(gui.prompter.count(txt::kSettingsNotSaved), 1);
     }
 };
 

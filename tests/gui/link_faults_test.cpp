@@ -27,12 +27,6 @@ struct DocumentState {
     bool operator==(const DocumentState&) const = default;
 };
 
-const PromptRecord* lastShown(const ScriptedPrompter& prompter, int id) {
-    for (auto it = prompter.shown.rbegin(); it != prompter.shown.rend(); ++it)
-        if (it->textId == id) return &*it;
-    return nullptr;
-}
-
 }  // namespace
 
 class LinkFaultsTest : public QObject {
@@ -121,7 +115,7 @@ class LinkFaultsTest : public QObject {
         run.waitIdle();
         if (verify) QVERIFY(!setVerifyAfterWrite(false));
 
-        const PromptRecord* lost = lastShown(run.gui.prompter, txt::kLinkLost);
+        const PromptRecord* lost = run.gui.prompter.lastShown(txt::kLinkLost);
         QVERIFY(lost);
         QCOMPARE(lost->icon, PromptIcon::Error);
         const QString text = QString::fromStdString(lost->text);
