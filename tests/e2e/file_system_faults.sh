@@ -43,7 +43,7 @@ expect_exit 0 export "$work/ham.dat" "$work/ham.csv"
 # The files that are there before the disk fills up, and the backups folder.
 cp "$work/ham.dat" "$full/old.dat"
 expect_exit 0 export --format full "$work/ham.dat" "$full/old.csv"
-expect_exit 0 print "$work/ham.dat" "$full/old.pdf"
+printf '%%PDF-1.4 an earlier printout\n' >"$full/old.pdf"
 mkdir -p "$full/data/zq61/backups"
 cp "$full/old.dat" "$full/old.csv" "$full/old.pdf" "$work/before/"
 cat /dev/zero >"$full/filler" 2>/dev/null
