@@ -160,10 +160,35 @@ class QtLinkTest : public QObject {
 
     void aPortThatDoesNotExistFailsWithAReason() {
         QtSerialLink missing;
+        QStringList notes;
+        missing.setNoteSink([&](const QString& note) { notes << note; });
         missing.setPortName(QStringLiteral("/dev/no-such-port"));
         QVERIFY(!missing.open());
         QVERIFY(!missing.isOpen());
         QVERIFY(!missing.errorText().isEmpty());
+        QCOMPARE(notes,
+                 QStringList{"port /dev/no-such-port cannot be opened: " + missing.errorText()});
+        QVERIFY(!missing.lowLatency().asked);
+    }
+
+    // Every open asks the driver for low latency; a pseudo-terminal refuses
+    // (it has no serial driver flags) and the port works all the same.
+    void everyOpenAsksForLowLatencyAndARefusalIsHarmless() {
+        QStringList notes;
+        port_->setNoteSink([&](const QString& note) { notes << note; });
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(port_->open());
+            QVERIFY(port_->lowLatency().asked);
+            QVERIFY(!port_->lowLatency().set);
+            QVERIFY2(port_->lowLatency().reason.contains("Inappropriate ioctl"),
+                     qPrintable(port_->lowLatency().reason));
+        }
+        const QString note = "port " + radio_->path() +
+                             " opened, low latency: refused: " + port_->lowLatency().reason;
+        QCOMPARE(notes, (QStringList{note, note}));
+        port_->setReceiveThreshold(1);
+        radio_->send({0x06});
+        QTRY_COMPARE(delivered_.size(), size_t(1));
     }
 
     void replyTimerFiresOnceUnlessStoppedOrRestarted() {
