@@ -5,8 +5,11 @@
 //      over a cable without echo and over one with echo (--echo);
 //   2. against zq61-sim unpaced, and a bare request/reply loop over a
 //      pseudo-terminal with the same frame sizes: the difference is the
-//      link's and the engine's own time per request.
-//   zq61_link_bench [path of zq61-sim]
+//      link's and the engine's own time per request;
+//   --latency: only the cost of a USB serial adapter's latency timer: the
+//      radio's replies held back 0, 1, 4 and 16 ms (zq61-sim --reply-delay,
+//      paced), read and write time for each (about 100 s in all).
+//   zq61_link_bench [--latency] [path of zq61-sim]
 
 #include <fcntl.h>
 #include <poll.h>
@@ -199,10 +202,33 @@ void print(const char* what, const Result& r) {
 
 }  // namespace
 
+// An adapter's latency timer holds every reply back; each block is a round
+// trip, so the delay is paid about 470 times a transfer.
+int latencyTable(const QString& sim) {
+    std::printf(
+        "Reply held back as by an adapter's latency timer (zq61-sim --pace "
+        "--reply-delay D, no echo):\n");
+    std::printf("%-10s %10s %10s\n", "delay", "read", "write");
+    bool ok = true;
+    for (const int delayMs : {0, 1, 4, 16}) {
+        Radio radio(sim, {"--pace", "--reply-delay", QString::number(delayMs)});
+        Bench bench(radio.port, false);
+        const Result read = bench.run(TransferOperation::Read);
+        const Result write = bench.run(TransferOperation::Write);
+        ok = ok && read.ok && write.ok;
+        std::printf("%-10s %9.1fs %9.1fs%s\n", (std::to_string(delayMs) + " ms").c_str(),
+                    read.seconds, write.seconds, read.ok && write.ok ? "" : "  FAILED");
+    }
+    return ok ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    const bool latencyOnly = args.removeAll(QStringLiteral("--latency")) > 0;
     const QString sim =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(ZQ61_PROGRAM_DIR "/zq61-sim");
+        args.isEmpty() ? QStringLiteral(ZQ61_PROGRAM_DIR "/zq61-sim") : args.front();
+    if (latencyOnly) return latencyTable(sim);
 
     std::printf(
         "Whole transfers at 9600 baud 8N1 (zq61-sim --pace --reply-delay 0), "
