@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+#include "program_version.h"
+
 namespace zq61 {
 
 namespace {
@@ -53,7 +55,7 @@ TransferRecorder::TransferRecorder(TransferLog log, std::string program)
 
 std::string TransferRecorder::programName() {
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    return (name.isEmpty() ? QStringLiteral("zq61") : name).toStdString() + " " ZQ61_VERSION;
+    return (name.isEmpty() ? QStringLiteral("zq61") : name).toStdString() + " " + kProgramVersion;
 }
 
 void TransferRecorder::startRun() {
