@@ -1,5 +1,6 @@
 // The window program: start-up, splash, then the main window until it closes.
-// `zq61 FILE.dat` opens that file once the main window is there.
+// `zq61 FILE.dat` opens that file once the main window is there; `zq61
+// --help` and `zq61 --version` print their text and end before any window.
 //
 // Three environment variables serve the project's scripts, not the user:
 //   ZQ61_SCREENSHOT=<file.png>  saves a picture of the main window shortly
@@ -40,8 +41,10 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/file_dialogs.h"
+#include "app/help_and_version.h"
 #include "app/main_window.h"
 #include "app/message_box_prompter.h"
 #include "app/program_run.h"
@@ -206,6 +209,8 @@ bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> answered = zq61::gui::answerHelpOrVersion(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     zq61::useDotDecimalSeparator();
     preferSimplifiedChineseFont(app);
