@@ -4,8 +4,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <unistd.h>
-
 #include <iostream>
 
 #include "codec/frequency.h"
@@ -13,6 +11,7 @@
 #include "model/bands.h"
 #include "model/document.h"
 #include "platform/read_backup.h"
+#include "terminal.h"
 
 namespace zq61::cli {
 
@@ -91,7 +90,7 @@ RadioSession::RadioSession(Context& context, Document& doc, TransferPrompter& pr
         if (trace) std::cerr << line << std::endl;
     });
     // A trace prints lines of its own; the progress line would tear them.
-    progressOnTerminal_ = isatty(STDERR_FILENO) && !options.trace;
+    progressOnTerminal_ = stderrIsTerminal() && !options.trace;
 }
 
 void RadioSession::openProgressWindow(TransferOperation operation) {

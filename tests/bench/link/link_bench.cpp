@@ -11,11 +11,6 @@
 //      paced), read and write time for each (about 100 s in all).
 //   zq61_link_bench [--latency] [path of zq61-sim]
 
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -31,6 +26,7 @@
 #include "link/qt/qt_serial_link.h"
 #include "model/document.h"
 #include "model/program_versions.h"
+#include "support/pseudo_terminal.h"
 #include "support/scripted_prompter.h"
 #include "support/table_texts.h"
 
@@ -150,26 +146,19 @@ class Bench : public TransferHost {
 
 // The floor: a responder that answers each request of `requestSize` bytes
 // with `replySize` bytes at once, and a client that waits for each reply
-// before it sends the next request, both with poll() on a raw
+// before it sends the next request, both waiting with poll() on a raw
 // pseudo-terminal.
 double bareLoopSeconds(int requests, int requestSize, int replySize) {
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    grantpt(master);
-    unlockpt(master);
-    const int slave = ::open(ptsname(master), O_RDWR | O_NOCTTY);
-    termios mode{};
-    tcgetattr(slave, &mode);
-    cfmakeraw(&mode);
-    tcsetattr(slave, TCSANOW, &mode);
+    test::PseudoTerminal line;
+    const int master = line.masterFd();
+    const int slave = line.slaveFd();
 
     auto exchange = [](int fd, const std::vector<uint8_t>& out, int expect) {
-        if (!out.empty() && ::write(fd, out.data(), out.size()) < 0) return false;
+        if (!out.empty() && !test::writeAll(fd, out)) return false;
         int got = 0;
         uint8_t buffer[256];
         while (got < expect) {
-            pollfd p{fd, POLLIN, 0};
-            if (poll(&p, 1, 1000) <= 0) return false;
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            const long n = test::readWithin(fd, buffer, sizeof buffer, 1000);
             if (n <= 0) return false;
             got += static_cast<int>(n);
         }
@@ -179,7 +168,7 @@ double bareLoopSeconds(int requests, int requestSize, int replySize) {
         const std::vector<uint8_t> reply(static_cast<size_t>(replySize), 0x06);
         for (int i = 0; i < requests; ++i) {
             if (!exchange(master, {}, requestSize)) return;
-            if (::write(master, reply.data(), reply.size()) < 0) return;
+            if (!test::writeAll(master, reply)) return;
         }
     });
     const std::vector<uint8_t> request(static_cast<size_t>(requestSize), 0x52);
@@ -189,8 +178,6 @@ double bareLoopSeconds(int requests, int requestSize, int replySize) {
         if (!exchange(slave, request, replySize)) break;
     const double seconds = clock.nsecsElapsed() / 1e9;
     responder.join();
-    ::close(slave);
-    ::close(master);
     return seconds;
 }
 
