@@ -8,11 +8,8 @@
 #include <random>
 #include <system_error>
 
-// POSIX: fsync() where the system has it, so that a file is on the disk
-// before it replaces the earlier one.
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#endif
+#include "model/file_paths.h"
+#include "model/new_file.h"
 
 namespace zq61 {
 namespace {
@@ -32,20 +29,6 @@ FileProblem lastProblem(const std::string& path) {
     return {path, systemReason(error != 0 ? error : EIO)};
 }
 
-// Writes everything and pushes it to the disk; a full disk shows at the
-// latest in the flush or the sync.
-std::optional<FileProblem> writeAndSync(std::FILE* file, const std::string& path,
-                                        std::span<const uint8_t> bytes) {
-    errno = 0;
-    if ((!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) ||
-        std::fflush(file) != 0)
-        return lastProblem(path);
-#if __has_include(<unistd.h>)
-    if (::fsync(::fileno(file)) != 0) return lastProblem(path);
-#endif
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::string systemReason(int error) {
@@ -55,7 +38,7 @@ std::string systemReason(int error) {
 FileBytes readFileBytes(const std::string& path, std::size_t limit) {
     FileBytes result;
     errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = openFile(filePath(path), "rb");
     if (file == nullptr) {
         result.problem = lastProblem(path);
         return result;
@@ -78,30 +61,32 @@ FileBytes readFileBytes(const std::string& path, std::size_t limit) {
 
 std::optional<FileProblem> replaceFile(const std::string& target, std::span<const uint8_t> bytes) {
     std::error_code ec;
-    const bool targetExists = fs::exists(target, ec);
+    const fs::path targetPath = filePath(target);
+    const bool targetExists = fs::exists(targetPath, ec);
     if (targetExists) {
         // A file the user may not write to is not replaced behind his back.
         errno = 0;
-        std::FILE* probe = std::fopen(target.c_str(), "r+b");
+        std::FILE* probe = openFile(targetPath, "r+b");
         if (probe == nullptr) return lastProblem(target);
         std::fclose(probe);
     }
-    std::string temp;
-    std::FILE* file = nullptr;
-    for (int attempt = 0; attempt < 20 && file == nullptr; ++attempt) {
-        temp = temporaryNameFor(target);
+    // Written whole and synced to the disk (a full disk shows at the latest
+    // there) before it takes the target's place.
+    fs::path temp;
+    NewFileResult result = NewFileResult::NameTaken;
+    for (int attempt = 0; attempt < 20 && result == NewFileResult::NameTaken; ++attempt) {
+        temp = filePath(temporaryNameFor(target));
         errno = 0;
-        file = std::fopen(temp.c_str(), "wbx");
-        if (file == nullptr && errno != EEXIST) break;
+        result = writeNewFile(temp, bytes);
     }
     // The folder's reason, told with the name the user knows.
-    if (file == nullptr) return lastProblem(target);
-    std::optional<FileProblem> problem = writeAndSync(file, target, bytes);
-    errno = 0;
-    if (std::fclose(file) != 0 && !problem) problem = lastProblem(target);
-    if (!problem) {
-        if (targetExists) fs::permissions(temp, fs::status(target, ec).permissions(), ec);
-        fs::rename(temp, target, ec);
+    if (result == NewFileResult::NameTaken) return FileProblem{target, systemReason(EEXIST)};
+    std::optional<FileProblem> problem;
+    if (result == NewFileResult::Failed) {
+        problem = lastProblem(target);
+    } else {
+        if (targetExists) fs::permissions(temp, fs::status(targetPath, ec).permissions(), ec);
+        fs::rename(temp, targetPath, ec);
         if (!ec) return std::nullopt;
         problem = FileProblem{target, ec.message()};
     }

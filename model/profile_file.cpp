@@ -1,6 +1,5 @@
 #include "model/profile_file.h"
 
-#define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
 #include <cerrno>
@@ -8,6 +7,7 @@
 #include <system_error>
 
 #include "model/file_io.h"
+#include "model/file_paths.h"
 
 namespace zq61 {
 namespace {
@@ -32,6 +32,15 @@ std::string cutCharacters(const std::string& text, std::size_t maxChars) {
     return text;
 }
 
+// SimpleIni's own loading opens files by narrow path, which on Windows
+// misses any folder named outside the system's code page: the file is read
+// here and handed over.
+bool load(CSimpleIniA& ini, const std::string& path) {
+    const FileBytes file = readFileBytes(path);
+    return !file.problem &&
+           ini.LoadData(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()) >= 0;
+}
+
 }  // namespace
 
 std::string readProfileString(const std::string& path, const std::string& section,
@@ -39,7 +48,7 @@ std::string readProfileString(const std::string& path, const std::string& sectio
                               std::size_t bufferSize) {
     CSimpleIniA ini;
     ini.SetMultiKey(false);
-    if (ini.LoadFile(path.c_str()) < 0) return def;
+    if (!load(ini, path)) return def;
     const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
     if (value == nullptr) return def;
     const std::string trimmed = trimBlanks(value);
@@ -52,7 +61,7 @@ bool writeProfileString(const std::string& path, const std::string& section, con
     std::error_code ec;
     // A file that exists but cannot be read is never replaced by a new one:
     // that would lose every other key in it.
-    if (std::filesystem::exists(path, ec)) {
+    if (std::filesystem::exists(filePath(path), ec)) {
         const FileBytes file = readFileBytes(path);
         if (file.problem) {
             if (why) *why = *file.problem;
@@ -69,6 +78,7 @@ bool writeProfileString(const std::string& path, const std::string& section, con
     // version of the program wrote them.
     ini.SetSpaces(false);
     ini.SetValue(section.c_str(), key.c_str(), value.c_str());
+    // Lines end as the platform's own text files do (CR LF on Windows).
     // Made in memory and put in place whole: a full disk or a crash never
     // leaves the file empty or cut short.
     std::string text;

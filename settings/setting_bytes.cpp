@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "model/file_paths.h"
 #include "settings/settings.h"
 
 namespace zq61 {
@@ -18,7 +19,7 @@ constexpr std::array<uint8_t, 4> kUnreadableBytes = {0, 0, 0, 1};
 
 void loadSettingBytes(Settings& settings) {
     namespace fs = std::filesystem;
-    const std::string path = settingBytesPath(settings);
+    const fs::path path = filePath(settingBytesPath(settings));
     std::error_code ec;
     const auto status = fs::status(path, ec);
     if (ec && status.type() != fs::file_type::not_found) {
@@ -27,7 +28,7 @@ void loadSettingBytes(Settings& settings) {
     }
     if (status.type() == fs::file_type::not_found) {
         // Created empty, as opening the file always did; reads as zeros.
-        const auto problem = replaceFile(path, std::string_view());
+        const auto problem = replaceFile(settingBytesPath(settings), std::string_view());
         settings.ReservedSettingBytes = problem ? kUnreadableBytes : std::array<uint8_t, 4>{};
         if (problem) settings.WriteProblems.push_back(*problem);
         return;
@@ -54,7 +55,7 @@ bool saveSettingBytes(Settings& settings) {
     // file is replaced whole, so a full disk never leaves it empty.
     std::vector<uint8_t> bytes;
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
+    if (std::filesystem::exists(filePath(path), ec)) {
         FileBytes file = readFileBytes(path);
         if (file.problem) {
             settings.WriteProblems.push_back(*file.problem);

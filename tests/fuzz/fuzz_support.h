@@ -4,10 +4,9 @@
 // where the system has one, so that writing files costs no disk time), whole
 // files written there, and the check that stops a run.
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -25,7 +24,8 @@ inline const std::string& scratchFolder() {
         Folder() {
             const std::filesystem::path base =
                 std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-            path = (base / ("zq61-fuzz-" + std::to_string(getpid()))).string();
+            // Several fuzzing processes may run at once.
+            path = (base / ("zq61-fuzz-" + std::to_string(std::random_device{}()))).string();
             std::filesystem::create_directories(path);
         }
         ~Folder() {

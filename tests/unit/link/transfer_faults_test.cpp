@@ -11,7 +11,6 @@
 // environment variables ZQ61_SOAK_RUNS and ZQ61_SOAK_FIRST_SEED set them.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -60,7 +59,8 @@ struct Snapshot {
 std::string scratchFile() {
     namespace fs = std::filesystem;
     const fs::path base = fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path();
-    return (base / ("zq61-soak-" + std::to_string(::getpid()) + ".dat")).string();
+    // Several test processes may run at once.
+    return (base / ("zq61-soak-" + std::to_string(std::random_device{}()) + ".dat")).string();
 }
 
 // One transfer of the soak; `why` says what went wrong when it hung or
