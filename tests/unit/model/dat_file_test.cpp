@@ -225,7 +225,7 @@ TEST_F(DatFileTest, FailedSaveKeepsTheEarlierFileAndTheUnsavedState) {
     };
     expectFailedSave(path("no-such-folder/x.dat"), "No such file or directory");
     fs::create_directories(dir / "a-folder.dat");
-    expectFailedSave(path("a-folder.dat"), "Is a directory");
+    expectFailedSave(path("a-folder.dat"), test::reasonForAFolderInTheWay());
 
     // A read-only folder (root may write anyway, so only as another user).
     fs::create_directories(dir / "ro");
