@@ -30,7 +30,6 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFont>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -46,6 +45,7 @@
 #include "app/message_box_prompter.h"
 #include "app/program_run.h"
 #include "app/splash_window.h"
+#include "app/toolkit_language.h"
 #include "app/window_names.h"
 #include "editors/register_editor_windows.h"
 #include "link/windows/progress_window.h"
@@ -54,13 +54,6 @@
 #include "model/bands.h"
 
 namespace {
-
-// Han characters in Simplified Chinese shapes, whatever the default font.
-void preferSimplifiedChineseFont(QApplication& app) {
-    QFont font = app.font();
-    font.setFamilies({font.family(), "Noto Sans CJK SC"});
-    app.setFont(font);
-}
 
 // Reports the moment the splash window is on screen (its native window is
 // exposed), then ends the program.
@@ -208,7 +201,7 @@ bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     zq61::useDotDecimalSeparator();
-    preferSimplifiedChineseFont(app);
+    zq61::gui::preferSimplifiedChineseFont();
 
     zq61::gui::MessageBoxPrompter prompter;
     zq61::gui::QtFileDialogs fileDialogs;

@@ -12,15 +12,21 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTime>
 #include <QTimer>
+#include <QTreeWidget>
+#include <algorithm>
 
+#include "app/accessible_child_window.h"
 #include "app/app_context.h"
 #include "app/navigation_pane.h"
 #include "app/radio_commands.h"
+#include "app/toolkit_language.h"
 #include "app/twips.h"
+#include "app/window_area_scrolling.h"
 #include "app/window_names.h"
 #include "codec/text_helpers.h"
 #include "model/bands.h"
@@ -84,6 +90,8 @@ MainWindow::MainWindow(AppContext& context)
     pane_ = new NavigationPane(inner);
     layout->addWidget(pane_);
     mdi_->setObjectName("MDIClient");
+    makeWindowAreaScroll(mdi_);
+    installAccessibleChildWindows();
     layout->addWidget(mdi_, 1);
     setCentralWidget(inner);
     connect(pane_, &NavigationPane::nodeClicked, this, &MainWindow::onNodeClicked);
@@ -100,6 +108,10 @@ MainWindow::MainWindow(AppContext& context)
     buildMenus();
     buildToolbar();
     buildStatusBar();
+    // F6 takes the keyboard between the navigation pane and the active child
+    // window: Tab stays within the window it is in.
+    auto* nextPane = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(nextPane, &QShortcut::activated, this, &MainWindow::switchPane);
     clock_->setInterval(1000);
     connect(clock_, &QTimer::timeout, this, &MainWindow::updateClock);
     clock_->start();
@@ -183,6 +195,7 @@ void MainWindow::activated() {
     if (s.CurrentLanguage == s.ShownLanguage) return;
     commitPendingEdits();
     s.ShownLanguage = s.CurrentLanguage;
+    useToolkitTexts(s);
     Change_Language();
     CloseCurAllWindows();
     showWindowOnce(win::kChannels);
@@ -191,6 +204,10 @@ void MainWindow::activated() {
 bool MainWindow::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate) activated();
+    if (event->type() == QEvent::Show && !framedOnScreen_) {
+        framedOnScreen_ = true;
+        fitFrameOnScreen();
+    }
     return handled;
 }
 
@@ -214,9 +231,10 @@ QWidget* MainWindow::showWindowOnce(const QString& name) {
         auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
         if (sub) {
             if (sub->isMinimized()) sub->showNormal();
-            mdi_->setActiveSubWindow(sub);
+            activate(sub);
+        } else {
+            open->setFocus();
         }
-        open->setFocus();
         return open;
     }
     const ChildWindowFactory* factory = ctx_.windows.find(name);
@@ -229,7 +247,15 @@ QWidget* MainWindow::showWindowOnce(const QString& name) {
     sub->setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     sub->show();
     cascade();
+    activate(sub);
     return widget;
+}
+
+void MainWindow::activate(QMdiSubWindow* sub) {
+    mdi_->setActiveSubWindow(sub);
+    // The keyboard goes to the window, to the field it had last, in view.
+    if (!sub->isAncestorOf(QApplication::focusWidget())) sub->setFocus();
+    scrollFieldIntoView(mdi_, sub->focusWidget());
 }
 
 void MainWindow::closeWindowsNamed(const QString& name) {
@@ -288,6 +314,19 @@ void MainWindow::RefreshDtmfLists() {
 }
 void MainWindow::reShowAll() {
     forEachObserver(mdi_, [](DocumentObserver& o) { o.reShowAll(); });
+}
+
+void MainWindow::switchPane() {
+    QTreeWidget* tree = pane_->tree();
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    if (!tree->hasFocus() || !active) {
+        if (!pane_->isVisible()) toggleTreeView();
+        tree->setFocus(Qt::ShortcutFocusReason);
+        if (!tree->currentItem() && tree->topLevelItemCount() > 0)
+            tree->setCurrentItem(tree->topLevelItem(0));
+        return;
+    }
+    active->setFocus(Qt::ShortcutFocusReason);
 }
 
 void MainWindow::cascade() {
@@ -371,8 +410,34 @@ void MainWindow::restorePlacement() {
     if (!onScreen || wanted.width() < 100 || wanted.height() < 100)
         wanted = QRect(twipsToPixels(kDefaultLeft, this), twipsToPixels(kDefaultTop, this),
                        twipsToPixels(kDefaultWidth, this), twipsToPixels(kDefaultHeight, this));
+    // Never larger than the screen (a small or magnified one): the window
+    // area's scroll bars reach what does not fit.
+    QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) wanted = fittedInto(wanted, screen->availableGeometry(), QSize());
     move(wanted.topLeft());
     resize(wanted.size());
+}
+
+QRect MainWindow::fittedInto(QRect window, const QRect& screen, const QSize& frame) {
+    window.setSize(window.size().boundedTo(screen.size() - frame));
+    const int right = screen.right() + 1 - window.width() - frame.width();
+    const int bottom = screen.bottom() + 1 - window.height() - frame.height();
+    window.moveTo(std::clamp(window.x(), screen.left(), std::max(screen.left(), right)),
+                  std::clamp(window.y(), screen.top(), std::max(screen.top(), bottom)));
+    return window;
+}
+
+// Once the window has its frame: the frame too stays on the screen.
+void MainWindow::fitFrameOnScreen() {
+    const QScreen* shownOn = screen();
+    if (!shownOn || isMaximized() || isFullScreen()) return;
+    const QRect available = shownOn->availableGeometry();
+    if (available.contains(frameGeometry())) return;
+    const QSize frame = frameGeometry().size() - size();
+    const QRect fitted = fittedInto(QRect(pos(), size()), available, frame);
+    resize(fitted.size());
+    move(fitted.topLeft());
 }
 
 void MainWindow::savePlacement() {

@@ -65,6 +65,9 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     QWidget* findWindow(const QString& name) const;
     QStringList openWindowNames() const;
     void cascade();
+    // F6: the keyboard to the navigation pane (shown if it was hidden), or
+    // from there back to the active child window.
+    void switchPane();
     // Hands every open child window's pending edit to the document.
     void commitPendingEdits();
 
@@ -158,6 +161,9 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void initialiseNewDocument();
     void onNewDocTimer();
 
+    // Makes the child window the active one, with the keyboard in it.
+    void activate(QMdiSubWindow* sub);
+
     // Dispatch.
     void toolbarAction(const QString& key);
     void onNodeClicked(const QString& key);
@@ -190,6 +196,10 @@ class MainWindow : public QMainWindow, public DocumentObserver {
 
     // Placement of the window, in twips, kept per user.
     void restorePlacement();
+    // `window` (its inside; `frame` is what its frame adds) made no larger
+    // than `screen` and moved onto it.
+    static QRect fittedInto(QRect window, const QRect& screen, const QSize& frame);
+    void fitFrameOnScreen();
     void savePlacement();
     void updateClock();
 
@@ -212,6 +222,7 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     QTimer* clock_;
     std::unique_ptr<RadioCommands> pendingRadio_;
     bool unloaded_ = false;
+    bool framedOnScreen_ = false;  // the first show has fitted the frame on the screen
 
     // Undo and redo.
     DocumentHistory history_;

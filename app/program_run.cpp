@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "app/toolkit_language.h"
 #include "codec/band_mode.h"
 #include "model/document_copies.h"
 #include "model/new_document.h"
@@ -45,6 +46,7 @@ void ProgramRun::start() {
     // installation is shared and cannot be written.
     useUserSettingsWhereInstallationIsReadOnly(s, userSettingsFolder());
     readStartupSettings(s, localeName_);
+    useToolkitTexts(s);
 
     // The model this program serves, in HAM mode.
     doc.ModelName = kModelName;
