@@ -17,9 +17,13 @@
 //                               after reading the radio's information,
 //                               FrmCompare: the compare window after
 //                               comparing the document with the radio,
-//                               FrmOpenBackup: the Open Backup dialog; the
-//                               program ends with 1 when there was no such
-//                               window to take;
+//                               FrmOpenBackup: the Open Backup dialog,
+//                               FileOpen: the main window with the Open
+//                               dialog over it; the program ends with 1 when
+//                               there was no such window to take;
+//   ZQ61_SCREENSHOT_WHOLE=1     with ZQ61_SCREENSHOT_WINDOW naming a child
+//                               window: the picture shows the whole main
+//                               window with that child window open;
 //   ZQ61_EXIT_AFTER_SPLASH=1    prints "splash-visible <ns since epoch>" once
 //                               the splash window is on screen, then ends
 //                               (the start-up benchmark).
@@ -30,9 +34,13 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFont>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <chrono>
@@ -45,15 +53,22 @@
 #include "app/message_box_prompter.h"
 #include "app/program_run.h"
 #include "app/splash_window.h"
-#include "app/toolkit_language.h"
 #include "app/window_names.h"
 #include "editors/register_editor_windows.h"
 #include "link/windows/progress_window.h"
 #include "link/windows/radio_link.h"
 #include "link/windows/register_link_windows.h"
 #include "model/bands.h"
+#include "model/text_ids.h"
 
 namespace {
+
+// Han characters in Simplified Chinese shapes, whatever the default font.
+void preferSimplifiedChineseFont(QApplication& app) {
+    QFont font = app.font();
+    font.setFamilies({font.family(), "Noto Sans CJK SC"});
+    app.setFont(font);
+}
 
 // Reports the moment the splash window is on screen (its native window is
 // exposed), then ends the program.
@@ -181,6 +196,20 @@ bool pictureOfCompareWindow(zq61::gui::MainWindow& main, const QString& file) {
     return pictureOfChild(main.findWindow(win::kCompare), file);
 }
 
+// The main window with the Open dialog over it, in the folder of the opened
+// document: the screen where the main window is (the dialog is a window of
+// its own).
+bool pictureWithOpenDialog(zq61::gui::MainWindow& main, const QString& file) {
+    const QString filter = main.context().text(zq61::txt::kDataFileType) + " (*.dat)";
+    const std::unique_ptr<QFileDialog> dialog = zq61::gui::QtFileDialogs::openDialog(&main, filter);
+    const QString document = QString::fromStdString(main.context().document.DataFileName);
+    dialog->setDirectory(QFileInfo(document).absolutePath());
+    dialog->show();
+    settle(800);
+    const QRect area = main.frameGeometry();
+    return main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
+}
+
 // Saves the picture the screenshot variables ask for; false when it could
 // not be taken.
 bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const QString& file,
@@ -193,7 +222,13 @@ bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const 
     if (window == "FrmRadioInfo") return pictureOfRadioInfo(main, file);
     if (window == "FrmCompare") return pictureOfCompareWindow(main, file);
     if (window == "FrmOpenBackup") return pictureOfMenuDialog(main, "mnuFileOpenBackup", file);
-    return pictureOfChild(main.showWindowOnce(window), file);
+    if (window == "FileOpen") return pictureWithOpenDialog(main, file);
+    QWidget* child = main.showWindowOnce(window);
+    if (child && !qEnvironmentVariable("ZQ61_SCREENSHOT_WHOLE").isEmpty()) {
+        settle(500);
+        return main.grab().save(file);
+    }
+    return pictureOfChild(child, file);
 }
 
 }  // namespace
@@ -201,7 +236,7 @@ bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     zq61::useDotDecimalSeparator();
-    zq61::gui::preferSimplifiedChineseFont();
+    preferSimplifiedChineseFont(app);
 
     zq61::gui::MessageBoxPrompter prompter;
     zq61::gui::QtFileDialogs fileDialogs;

@@ -24,7 +24,7 @@
 #include "app/app_context.h"
 #include "app/navigation_pane.h"
 #include "app/radio_commands.h"
-#include "app/toolkit_language.h"
+#include "app/toolkit_translations.h"
 #include "app/twips.h"
 #include "app/window_area_scrolling.h"
 #include "app/window_names.h"
@@ -253,8 +253,24 @@ QWidget* MainWindow::showWindowOnce(const QString& name) {
 
 void MainWindow::activate(QMdiSubWindow* sub) {
     mdi_->setActiveSubWindow(sub);
-    // The keyboard goes to the window, to the field it had last, in view.
-    if (!sub->isAncestorOf(QApplication::focusWidget())) sub->setFocus();
+    // The keyboard goes to the window: to the field it had last, or (when
+    // that field has been hidden meanwhile) to its first field; in view.
+    QWidget* contents = sub->widget();
+    auto takesKeys = [sub, contents](QWidget* w) {
+        return w && contents && contents->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) &&
+               w->isEnabled() && w->isVisibleTo(sub);
+    };
+    if (contents && !takesKeys(QApplication::focusWidget())) {
+        QWidget* field = sub->focusWidget();
+        if (!takesKeys(field)) field = contents->focusWidget();
+        // Else the first field, in the order of Tab.
+        QWidget* next = sub;
+        for (int n = 0; !takesKeys(field) && n < 2000; ++n) {
+            next = next->nextInFocusChain();
+            if (takesKeys(next)) field = next;
+        }
+        if (takesKeys(field)) field->setFocus(Qt::OtherFocusReason);
+    }
     scrollFieldIntoView(mdi_, sub->focusWidget());
 }
 

@@ -4,7 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/splash_window.h"
-#include "app/toolkit_language.h"
+#include "app/toolkit_translations.h"
 #include "codec/band_mode.h"
 #include "model/document_copies.h"
 #include "model/new_document.h"

@@ -144,13 +144,14 @@ void FrmOptFeatures::buildControls() {
     // Compact, to fit the main window's area: the option items on the left;
     // on the right the common channel settings, the limit and the buttons.
     auto* frames = new QHBoxLayout(this);
-    frames->setContentsMargins(6, 6, 6, 6);
+    frames->setContentsMargins(4, 4, 4, 4);
     auto* right = new QVBoxLayout;
 
     optionFrame_ = new QGroupBox(this);
     optionFrame_->setObjectName("Frame1");
     auto* options = new QGridLayout(optionFrame_);
-    options->setVerticalSpacing(2);
+    options->setContentsMargins(6, 4, 6, 4);
+    options->setVerticalSpacing(0);
     for (int i = 0; i < kOptionItems; ++i) {
         auto* label = new QLabel(kItemCaptions[i], optionFrame_);
         label->setObjectName(QString("Label1_%1").arg(i));
@@ -190,7 +191,8 @@ void FrmOptFeatures::buildControls() {
     commonFrame_ = new QGroupBox(this);
     commonFrame_->setObjectName("Frame2");
     auto* common = new QGridLayout(commonFrame_);
-    common->setVerticalSpacing(2);
+    common->setContentsMargins(6, 4, 6, 4);
+    common->setVerticalSpacing(0);
     int row = 0;
     for (int i = 0; i < kCommonFields; ++i) {
         if (i == 0 || i == 3) continue;

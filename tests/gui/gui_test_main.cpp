@@ -8,7 +8,6 @@
 #include <cstring>
 #include <memory>
 
-#include "app/toolkit_language.h"
 #include "gui_test_support.h"
 #include "settings/settings.h"
 
@@ -41,7 +40,6 @@ int main(int argc, char** argv) {
     QApplication app(n, args.data());
     QApplication::setQuitOnLastWindowClosed(false);
     zq61::useDotDecimalSeparator();
-    zq61::gui::preferSimplifiedChineseFont();  // as the program does
     int failures = 0;
     bool ran = false;
     for (auto& [name, make] : zq61::test::testClasses()) {

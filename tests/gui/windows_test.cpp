@@ -251,6 +251,9 @@ const std::vector<ProgramWindow>& programWindows() {
         {"channels", child(win::kChannels), childByNode("N1", win::kChannels)},
         {"channel edit", child(win::kChannelEdit), openChannelEditByKeys},
         {"memory frequency", openMemoryFrequency, openMemoryFrequencyByKeys, kBandCB},
+        // CB: country selectors in place of the group list.
+        {"channels, CB", child(win::kChannels), childByNode("N1", win::kChannels), kBandCB},
+        {"channel edit, CB", child(win::kChannelEdit), openChannelEditByKeys, kBandCB},
         {"optional features", child(win::kOptFeatures),
          childByMenu("mnuEdit", "mnuOptFeature", win::kOptFeatures)},
         {"DTMF", child(win::kDtmf), childByNode("N4", win::kDtmf)},

@@ -1,8 +1,6 @@
-#include "app/toolkit_language.h"
+#include "app/toolkit_translations.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
@@ -24,12 +22,6 @@ void useToolkitTexts(const Settings& settings) {
     }
     QCoreApplication::installTranslator(chinese);
     installed = chinese;
-}
-
-void preferSimplifiedChineseFont() {
-    QFont font = QApplication::font();
-    font.setFamilies({font.family(), "Noto Sans CJK SC"});
-    QApplication::setFont(font);
 }
 
 }  // namespace zq61::gui
