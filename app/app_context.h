@@ -14,6 +14,7 @@
 #include "model/program_versions.h"
 #include "model/prompter.h"
 #include "platform/backup_store.h"
+#include "platform/transfer_log.h"
 #include "settings/lang_text.h"
 #include "settings/settings.h"
 
@@ -54,6 +55,13 @@ struct AppContext {
     QString backupFolder;
     std::string backupFolderPath() const {
         return backupFolder.isEmpty() ? BackupStore::defaultFolder() : backupFolder.toStdString();
+    }
+
+    // Where the transfer log is kept; empty: the user's data folder
+    // (TransferLog::defaultFolder). Tests point it elsewhere.
+    QString logFolder;
+    std::string logFolderPath() const {
+        return logFolder.isEmpty() ? TransferLog::defaultFolder() : logFolder.toStdString();
     }
 
     QString text(int id) const { return QString::fromStdString(texts.text(id)); }

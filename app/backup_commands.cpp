@@ -1,10 +1,12 @@
 // The main window's commands around the safety of the radio's data: opening
-// a backup of a radio read and comparing the document with the radio.
+// a backup of a radio read, comparing the document with the radio, and the
+// log of the transfers with it.
 
 #include "app/app_context.h"
 #include "app/main_window.h"
 #include "app/open_backup_dialog.h"
 #include "app/radio_commands.h"
+#include "app/transfer_log_dialog.h"
 #include "model/document_copies.h"
 #include "model/text_ids.h"
 
@@ -32,6 +34,11 @@ void MainWindow::openFileAsUntitled(const QString& path) {
 void MainWindow::compareWithRadio() {
     commitPendingEdits();
     radio().compareWithRadio();
+}
+
+void MainWindow::showTransferLog() {
+    FrmTransferLog dialog(ctx_, this);
+    runModal(dialog);
 }
 
 }  // namespace zq61::gui

@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <set>
 
 #include "app/app_context.h"
+#include "app/import_choice_dialog.h"
 #include "app/main_window.h"
 #include "model/channel_csv.h"
 #include "model/text_ids.h"
@@ -28,8 +30,10 @@ void tellFileProblem(AppContext& ctx, int id, const QString& path) {
     tell(ctx, id, ctx.texts.text(id) + "\n" + path.toStdString(), PromptIcon::Error);
 }
 
-std::string problemsText(const AppContext& ctx, const std::vector<CsvProblem>& problems) {
-    std::string text = ctx.texts.text(txt::kCsvProblems);
+// The problems under the heading `headingId`.
+std::string problemsText(const AppContext& ctx, int headingId,
+                         const std::vector<CsvProblem>& problems) {
+    std::string text = ctx.texts.text(headingId);
     for (std::size_t i = 0; i < problems.size() && i < kProblemsShown; ++i)
         text += "\n" + problemText(problems[i]);
     if (problems.size() > kProblemsShown)
@@ -38,7 +42,21 @@ std::string problemsText(const AppContext& ctx, const std::vector<CsvProblem>& p
     return text;
 }
 
+// Lines with one problem or more.
+std::size_t skippedLines(const std::vector<CsvProblem>& problems) {
+    std::set<int> lines;
+    for (const CsvProblem& p : problems)
+        lines.insert(p.line);
+    return lines.size();
+}
+
 }  // namespace
+
+std::optional<int> chooseImportPlacement(MainWindow& window) {
+    FrmImportChoice dialog(window.context(), &window);
+    if (window.runModal(dialog) != QDialog::Accepted) return std::nullopt;
+    return dialog.firstChannel();
+}
 
 void importChannelsFromCsv(MainWindow& window) {
     window.commitPendingEdits();
@@ -52,23 +70,47 @@ void importChannelsFromCsv(MainWindow& window) {
         return;
     }
     const QByteArray bytes = file.readAll();
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 
-    const CsvImportResult result =
-        importChannelsCsv(ctx.document, std::string_view(bytes.constData(), bytes.size()));
-    if (!result.ok()) {
-        tell(ctx, txt::kCsvProblems, problemsText(ctx, result.problems), PromptIcon::Warning);
-        return;
+    // A CHIRP list may number its rows for another radio: the user says
+    // where they go.
+    CsvImportOptions options;
+    if (csvColumnSetOfHeader(text) == CsvColumnSet::Chirp) {
+        const auto first = chooseImportPlacement(window);
+        if (!first) return;
+        if (*first > 0) options.firstChannel = *first;
     }
+    const CsvImportResult check = checkChannelsCsv(ctx.document, text, options);
+    if (!check.ok()) {
+        if (check.fileRefused || check.rowsThatFit == 0) {
+            tell(ctx, txt::kCsvProblems, problemsText(ctx, txt::kCsvProblems, check.problems),
+                 PromptIcon::Warning);
+            return;
+        }
+        // The lines that fit may be taken, leaving out the others.
+        Prompt question = Prompt::ofText(txt::kCsvSomeLinesUnfit,
+                                         problemsText(ctx, txt::kCsvSomeLinesUnfit, check.problems),
+                                         PromptIcon::Warning);
+        question.okText = ctx.texts.text(txt::kCsvImportFitting) + " " +
+                          std::to_string(check.rowsThatFit) + " " +
+                          ctx.texts.text(txt::kCsvImportFittingEnd);
+        if (ctx.prompter.okCancel(question) != PromptAnswer::Ok) return;
+        options.takeRowsThatFit = true;
+    }
+    const CsvImportResult result = importChannelsCsv(ctx.document, text, options);
+    if (!result.applied) return;
     // The whole import is one step of the undo history.
     window.recordEdit();
     // Each changed channel was redrawn as it was set; the group panels and
     // the channel edit window follow the new list.
     window.ReshowByCh();
     if (ctx.document.ChannelEditOpen) window.SetGridEditData(true);
-    tell(ctx, txt::kCsvChannelsChanged,
-         ctx.texts.text(txt::kCsvChannelsChanged) + " " +
-             std::to_string(result.changedChannels.size()),
-         PromptIcon::Information);
+    std::string said = ctx.texts.text(txt::kCsvChannelsChanged) + " " +
+                       std::to_string(result.changedChannels.size());
+    if (!result.ok())
+        said += "\n" + ctx.texts.text(txt::kCsvLinesSkipped) + " " +
+                std::to_string(skippedLines(result.problems));
+    tell(ctx, txt::kCsvChannelsChanged, said, PromptIcon::Information);
 }
 
 void exportChannelsToCsv(MainWindow& window, CsvColumnSet set) {

@@ -1,5 +1,6 @@
 // The window program: start-up, splash, then the main window until it closes.
-// `zq61 FILE.dat` opens that file once the main window is there.
+// `zq61 FILE.dat` opens that file once the main window is there; `zq61
+// --help` and `zq61 --version` print their text and end before any window.
 //
 // Three environment variables serve the project's scripts, not the user:
 //   ZQ61_SCREENSHOT=<file.png>  saves a picture of the main window shortly
@@ -18,6 +19,9 @@
 //                               FrmCompare: the compare window after
 //                               comparing the document with the radio,
 //                               FrmOpenBackup: the Open Backup dialog,
+//                               FrmImportChoice: the question where the rows
+//                               of a CHIRP file go (placed from bank B),
+//                               FrmTransferLog: the transfer log window,
 //                               FileOpen: the main window with the Open
 //                               dialog over it; the program ends with 1 when
 //                               there was no such window to take;
@@ -40,6 +44,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -47,8 +52,12 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "app/csv_commands.h"
 #include "app/file_dialogs.h"
+#include "app/help_and_version.h"
+#include "app/import_choice_dialog.h"
 #include "app/main_window.h"
 #include "app/message_box_prompter.h"
 #include "app/program_run.h"
@@ -210,6 +219,24 @@ bool pictureWithOpenDialog(zq61::gui::MainWindow& main, const QString& file) {
     return main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
 }
 
+// The import choice dialog with its second choice taken (rows placed from
+// the second group on), as a user fills it in.
+bool pictureOfImportChoice(zq61::gui::MainWindow& main, const QString& file) {
+    bool saved = false;
+    main.runModal = [file, &saved](QDialog& dialog) {
+        if (auto* choice = qobject_cast<zq61::gui::FrmImportChoice*>(&dialog)) {
+            choice->placeRows()->setChecked(true);
+            choice->groups()->setCurrentIndex(1);
+        }
+        dialog.show();
+        settle(500);
+        saved = dialog.grab().save(file);
+        return int(QDialog::Rejected);
+    };
+    zq61::gui::chooseImportPlacement(main);
+    return saved;
+}
+
 // Saves the picture the screenshot variables ask for; false when it could
 // not be taken.
 bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const QString& file,
@@ -222,6 +249,8 @@ bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const 
     if (window == "FrmRadioInfo") return pictureOfRadioInfo(main, file);
     if (window == "FrmCompare") return pictureOfCompareWindow(main, file);
     if (window == "FrmOpenBackup") return pictureOfMenuDialog(main, "mnuFileOpenBackup", file);
+    if (window == "FrmTransferLog") return pictureOfMenuDialog(main, "mnuHelpTransferLog", file);
+    if (window == "FrmImportChoice") return pictureOfImportChoice(main, file);
     if (window == "FileOpen") return pictureWithOpenDialog(main, file);
     QWidget* child = main.showWindowOnce(window);
     if (child && !qEnvironmentVariable("ZQ61_SCREENSHOT_WHOLE").isEmpty()) {
@@ -234,6 +263,8 @@ bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> answered = zq61::gui::answerHelpOrVersion(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     zq61::useDotDecimalSeparator();
     preferSimplifiedChineseFont(app);

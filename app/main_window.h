@@ -117,6 +117,9 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void openFileAsUntitled(const QString& path);
     // File > Compare with Radio...: pending edits first, then the radio.
     void compareWithRadio();
+    // Help > Transfer Log...: the last transfers with the radio; one can be
+    // saved to a file to attach to a report.
+    void showTransferLog();
 
     // A short note in the status bar (commands that are not available).
     void showStatusNote(const QString& text);

@@ -180,6 +180,7 @@ void MainWindow::buildMenus() {
 
     QMenu* help = addMenu(nullptr, "mnuHelp", txt::kMenuHelp);
     addHiddenItem(help, "mnuHelpTopic", txt::kMenuHelpTopic);
+    addItem(help, "mnuHelpTransferLog", txt::kMenuTransferLog, "", &MainWindow::showTransferLog);
     help->addSeparator();
     addItem(help, "mnuHelpAbout", txt::kMenuHelpAbout, "", &MainWindow::about);
 }

@@ -1,5 +1,6 @@
 #include "app/message_box_prompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -37,6 +38,8 @@ int MessageBoxPrompter::show(const Prompt& prompt, int buttons) {
     QMessageBox box(boxIcon(prompt.icon),
                     prompt.title.empty() && title_ ? *title_ : QString::fromStdString(prompt.title),
                     boxText(prompt.text), QMessageBox::StandardButtons(buttons), parent);
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok); ok && !prompt.okText.empty())
+        ok->setText(QString::fromStdString(prompt.okText));
     return box.exec();
 }
 

@@ -27,7 +27,8 @@ ProgramRun::ProgramRun(const QString& programFolder, Prompter& prompter, FileDia
     : ctx_(prompter, fileDialogs),
       localeName_(std::move(localeName)),
       starter_(std::make_unique<QtProgramStarter>()) {
-    ctx_.settings.ProgramFolder = QDir::cleanPath(programFolder).toStdString();
+    ctx_.settings.ProgramFolder =
+        QDir::toNativeSeparators(QDir::cleanPath(programFolder)).toStdString();
 }
 
 ProgramRun::~ProgramRun() = default;

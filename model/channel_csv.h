@@ -7,9 +7,10 @@
 //   Full   every field of every channel record, in list order, so that an
 //          export imported again gives back the same document.
 // An import checks every row first: a file with any problem changes
-// nothing; a file without problems replaces the channels it names, each
-// changed field handed to set channel cell as if typed, so the rules of
-// editing (band, groups, remembered channels, redisplay) apply.
+// nothing (unless the caller chose to take the rows that fit); a file
+// without problems replaces the channels it names, each changed field
+// handed to set channel cell as if typed, so the rules of editing (band,
+// groups, remembered channels, redisplay) apply.
 
 #include <optional>
 #include <string>
@@ -39,20 +40,56 @@ struct CsvProblem {
 // "LINE: COLUMN: message" (without the column part when there is none).
 std::string problemText(const CsvProblem& problem);
 
+struct CsvImportOptions {
+    // The column set; nothing: taken from the header row.
+    std::optional<CsvColumnSet> set;
+    // CHIRP set only: the rows go, in file order, to this channel and the
+    // ones after it (see placementChannels); Location is not read. Every
+    // row takes the next channel, also a row with a problem.
+    std::optional<int> firstChannel;
+    // The rows without problems are applied although other rows have some
+    // (never when the file itself is unreadable, see fileRefused).
+    bool takeRowsThatFit = false;
+};
+
 struct CsvImportResult {
-    std::vector<CsvProblem> problems;  // not empty: the document was not changed
-    std::vector<int> changedChannels;  // channel numbers added or changed, in file order
+    std::vector<CsvProblem> problems;
+    std::vector<int>
+        changedChannels;  // channel numbers the rows that fit add or change, in file order
+    int rowsThatFit = 0;  // data rows without a problem, changing anything or not
+    // A problem of the file as a whole (no usable header line, a quoted
+    // value never closed): no row is taken, whatever the options.
+    bool fileRefused = false;
+    bool applied = false;  // the document was changed (or would have been, had anything differed)
     bool ok() const { return problems.empty(); }
 };
 
-// Checks `text` against the document and, when it has no problem, applies
-// it. `set`: the column set, or nothing to take it from the header row.
+// Checks `text` against the document and, when it has no problem (or the
+// options take the rows that fit and some do), applies it.
 CsvImportResult importChannelsCsv(Document& doc, std::string_view text,
-                                  std::optional<CsvColumnSet> set = std::nullopt);
+                                  const CsvImportOptions& options);
+inline CsvImportResult importChannelsCsv(Document& doc, std::string_view text,
+                                         std::optional<CsvColumnSet> set = std::nullopt) {
+    return importChannelsCsv(doc, text, CsvImportOptions{set, std::nullopt, false});
+}
 
 // The same check without applying anything (changedChannels lists what an
 // import would change).
 CsvImportResult checkChannelsCsv(const Document& doc, std::string_view text,
-                                 std::optional<CsvColumnSet> set = std::nullopt);
+                                 const CsvImportOptions& options);
+inline CsvImportResult checkChannelsCsv(const Document& doc, std::string_view text,
+                                        std::optional<CsvColumnSet> set = std::nullopt) {
+    return checkChannelsCsv(doc, text, CsvImportOptions{set, std::nullopt, false});
+}
+
+// The column set a file's header row names (CHIRP's by "Location", the full
+// set by "ChNo"); nothing when it names neither.
+std::optional<CsvColumnSet> csvColumnSetOfHeader(std::string_view text);
+
+// The channels rows placed from channel `first` on go to, in order: the
+// channel numbers from `first` up that an ordinary or the memory group of
+// the band mode holds (the VFO slot is no place for a listed channel).
+// Empty when `first` itself is none of them.
+std::vector<int> placementChannels(int bandMode, int first);
 
 }  // namespace zq61

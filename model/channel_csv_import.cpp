@@ -2,6 +2,7 @@
 // anything changes; only a file without problems is applied, each changed
 // field through set channel cell in the order a user would type them.
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -61,6 +62,13 @@ Range rangeOf(int column) {
     }
 }
 
+// The full set names ChNo, CHIRP's set Location; a file naming both is the full set.
+std::optional<CsvColumnSet> columnSetOf(const CsvHeader& header) {
+    if (header.has("ChNo")) return CsvColumnSet::Full;
+    if (header.has("Location")) return CsvColumnSet::Chirp;
+    return std::nullopt;
+}
+
 std::string mhzText(int64_t units) {
     return formatFiveDecimals(static_cast<double>(units) / 100000.0);
 }
@@ -77,13 +85,17 @@ class ImportCheck {
 
     std::vector<CsvProblem> problems;
     std::vector<PlannedEdit> plan;
+    int rowsThatFit = 0;
+    bool fileRefused = false;
 
-    void run(std::string_view text, std::optional<CsvColumnSet> set) {
+    void run(std::string_view text, const CsvImportOptions& options) {
         const CsvText csv = parseCsv(text);
-        read(csv, set);
-        if (csv.unclosedQuoteLine)
+        read(csv, options);
+        if (csv.unclosedQuoteLine) {
+            fileRefused = true;
             problem(*csv.unclosedQuoteLine, "",
                     "a quoted value is never closed; the file is not read from here on");
+        }
     }
 
   private:
@@ -91,38 +103,53 @@ class ImportCheck {
         problems.push_back({line, std::move(column), std::move(message)});
     }
 
-    void read(const CsvText& csv, std::optional<CsvColumnSet> set) {
+    void read(const CsvText& csv, const CsvImportOptions& options) {
         if (csv.rows.empty()) {
+            fileRefused = true;
             if (!csv.unclosedQuoteLine) problem(1, "", "the file has no header line");
             return;
         }
         const CsvRow& first = csv.rows.front();
         const CsvHeader header(first.fields);
+        std::optional<CsvColumnSet> set = options.set;
+        if (!set) set = columnSetOf(header);
         if (!set) {
-            if (header.has("Location")) set = CsvColumnSet::Chirp;
-            if (header.has("ChNo")) set = CsvColumnSet::Full;
-        }
-        if (!set) {
+            fileRefused = true;
             problem(first.line, "",
                     "the first line names neither CHIRP's columns (Location, Frequency, ...) "
                     "nor this program's full set (ChNo, Frequency, ...)");
             return;
         }
         const bool chirp = *set == CsvColumnSet::Chirp;
-        bool complete = true;
+        // Rows placed from a chosen channel need no Location.
+        const bool placed = chirp && options.firstChannel.has_value();
         for (const std::string& name : chirp ? chirpRequiredColumns() : fullColumnNames()) {
-            if (header.has(name)) continue;
+            if (header.has(name) || (placed && name == "Location")) continue;
             problem(first.line, name, "the header has no such column");
-            complete = false;
+            fileRefused = true;
         }
-        if (!complete) return;
+        if (fileRefused) return;
 
+        const std::vector<int> places =
+            placed ? placementChannels(doc_.BandMode, *options.firstChannel) : std::vector<int>{};
+        std::size_t placedRows = 0;
         for (std::size_t i = 1; i < csv.rows.size(); ++i) {
             const CsvRow& row = csv.rows[i];
             if (isEmptyRow(row)) continue;
-            auto edit =
-                chirp ? readChirpRow(header, row, problems) : readFullRow(header, row, problems);
+            const std::size_t before = problems.size();
+            if (placed && placedRows >= places.size()) {
+                problem(row.line, "",
+                        "no channel is left for this line: the rows placed from channel " +
+                            std::to_string(*options.firstChannel) + " on end at channel " +
+                            (places.empty() ? std::to_string(*options.firstChannel)
+                                            : std::to_string(places.back())));
+                continue;
+            }
+            const int placedAt = placed ? places[placedRows++] : 0;
+            auto edit = chirp ? readChirpRow(header, row, problems, placedAt)
+                              : readFullRow(header, row, problems);
             if (edit) check(std::move(*edit));
+            if (problems.size() == before) ++rowsThatFit;
         }
     }
 
@@ -282,10 +309,15 @@ class ImportCheck {
             }
             checkField(p, column, *value);
         }
-        // AM allows at most the second power level.
+        // AM allows at most the second power level. Another radio's level
+        // name or watts are lowered to it; this radio's numbers are not.
         const auto& am = e.fields[kColAmFm];
-        const auto& power = e.fields[kColTxPower];
+        auto& power = e.fields[kColTxPower];
         const int resultAm = am.value_or(base.AM_FM);
+        if (power && e.powerCappedByAm && resultAm == 1 && *power > 1) {
+            power = 1;
+            if (base.Tx_Power == 1) power.reset();
+        }
         const int resultPower = power.value_or(base.Tx_Power);
         if ((am || power) && resultAm == 1 && resultPower > 1)
             problem(e.line, e.fieldColumns[power ? kColTxPower : kColAmFm],
@@ -354,10 +386,29 @@ CsvImportResult resultOf(const ImportCheck& check) {
     result.problems = check.problems;
     for (const PlannedEdit& p : check.plan)
         result.changedChannels.push_back(p.edit.chNo);
+    result.rowsThatFit = check.rowsThatFit;
+    result.fileRefused = check.fileRefused;
     return result;
 }
 
 }  // namespace
+
+std::optional<CsvColumnSet> csvColumnSetOfHeader(std::string_view text) {
+    const CsvText csv = parseCsv(text);
+    if (csv.rows.empty()) return std::nullopt;
+    return columnSetOf(CsvHeader(csv.rows.front().fields));
+}
+
+std::vector<int> placementChannels(int bandMode, int first) {
+    std::vector<int> channels;
+    for (int chNo = std::max(first, 1); chNo <= kMaxChannels; ++chNo) {
+        const auto slot = groupSlotOfChannel(chNo, bandMode);
+        if (!slot || chNo == kVfoChannel) continue;
+        if (channels.empty() && chNo != first) break;  // `first` is no such channel
+        channels.push_back(chNo);
+    }
+    return channels;
+}
 
 std::string problemText(const CsvProblem& problem) {
     std::string text = std::to_string(problem.line) + ": ";
@@ -366,18 +417,21 @@ std::string problemText(const CsvProblem& problem) {
 }
 
 CsvImportResult checkChannelsCsv(const Document& doc, std::string_view text,
-                                 std::optional<CsvColumnSet> set) {
+                                 const CsvImportOptions& options) {
     ImportCheck check(doc);
-    check.run(text, set);
+    check.run(text, options);
     return resultOf(check);
 }
 
 CsvImportResult importChannelsCsv(Document& doc, std::string_view text,
-                                  std::optional<CsvColumnSet> set) {
+                                  const CsvImportOptions& options) {
     ImportCheck check(doc);
-    check.run(text, set);
-    if (check.problems.empty()) applyPlan(doc, check.plan);
-    return resultOf(check);
+    check.run(text, options);
+    CsvImportResult result = resultOf(check);
+    result.applied = check.problems.empty() ||
+                     (options.takeRowsThatFit && !check.fileRefused && check.rowsThatFit > 0);
+    if (result.applied) applyPlan(doc, check.plan);
+    return result;
 }
 
 }  // namespace zq61

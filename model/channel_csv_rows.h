@@ -41,6 +41,9 @@ struct ChannelEdit {
 
     std::array<std::optional<int>, kColumnSlots> fields{};
     std::array<std::string, kColumnSlots> fieldColumns{};  // where each value came from
+    // The power came as another radio's level name or in watts: on an AM
+    // channel it is lowered to the highest level AM allows.
+    bool powerCappedByAm = false;
 
     std::optional<int16_t> chReserved;
     std::array<std::optional<int16_t>, kSpareFields> spare{};
@@ -74,9 +77,20 @@ std::vector<std::string> fullRow(const ChannelRecord& record);
 std::string fullFrequencyText(std::string_view stored);
 
 // A row read as an edit; problems of single values are appended. Nothing
-// when the row does not name a channel.
+// when the row does not name a channel. `placedAt`: the channel the row
+// goes to, or 0 to take it from the Location column.
 std::optional<ChannelEdit> readChirpRow(const CsvHeader& header, const CsvRow& row,
-                                        std::vector<CsvProblem>& problems);
+                                        std::vector<CsvProblem>& problems, int placedAt = 0);
+
+// CHIRP's Power column as this radio's level 0 (Low), 1 (Medium) or 2
+// (High): a level name of any radio (High, H, Mid, Medium, M, Low, L, any
+// case), watts ("50W", "5.0W", "0.5 W": up to 5 W Low, up to 20 W Medium,
+// above High) or the level's number. Nothing for another text.
+struct ChirpPower {
+    int level = 0;
+    bool cappedByAm = false;  // a name or watts (not a number): AM lowers High to Medium
+};
+std::optional<ChirpPower> chirpPowerLevel(std::string_view text);
 std::optional<ChannelEdit> readFullRow(const CsvHeader& header, const CsvRow& row,
                                        std::vector<CsvProblem>& problems);
 

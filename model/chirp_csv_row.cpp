@@ -2,7 +2,8 @@
 // (the README has the table): channel number -> Location; shown frequency
 // (MHz) -> Frequency; DUP -> Duplex ""/"+"/"-"; OffSetFre (kHz) -> Offset
 // (MHz); TDCT and RDCT -> the tone columns; AM_FM -> Mode; Scan -> Skip ("S"
-// = left out of the scan); Tx_Power -> Power (Low, Medium, High). Name is
+// = left out of the scan); Tx_Power -> Power (Low, Medium, High; read also
+// as other radios' level names and as watts). Name is
 // the group and channel ("A-5"), written for the reader and not read back;
 // TStep is the radio's 5 kHz grid. The other fields have no column.
 
@@ -23,6 +24,17 @@ namespace {
 constexpr const char* kDuplex[] = {"", "+", "-"};
 constexpr const char* kModes[] = {"FM", "AM"};
 constexpr const char* kPowers[] = {"Low", "Medium", "High"};
+
+// The level names other radios give CHIRP, and the watts that end each
+// level: up to 5 W is Low, up to 20 W Medium, anything above High.
+struct PowerName {
+    const char* name;
+    int level;
+};
+constexpr PowerName kPowerNames[] = {{"Low", 0}, {"L", 0},    {"Mid", 1}, {"Medium", 1},
+                                     {"M", 1},   {"High", 2}, {"H", 2}};
+constexpr int64_t kLowMaxMilliwatts = 5000;
+constexpr int64_t kMediumMaxMilliwatts = 20000;
 
 // The item of a value; a value outside the list is written as its number,
 // so that what the radio holds is never shown as something else.
@@ -71,6 +83,16 @@ std::string channelName(int chNo, int bandMode) {
     return group + "-" + std::to_string(slot->channelInGroup);
 }
 
+// "50W", "5.0W", "0.5 W": the value in milliwatts.
+std::optional<int64_t> milliwatts(std::string_view text) {
+    if (text.empty() || (text.back() != 'W' && text.back() != 'w')) return std::nullopt;
+    text.remove_suffix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (text.empty() || text.front() == '-' || text.front() == '+') return std::nullopt;
+    return parseScaledDecimal(text, 3);
+}
+
 std::string trimmed(const std::optional<std::string>& value) {
     if (!value) return {};
     const std::size_t first = value->find_first_not_of(" \t");
@@ -78,6 +100,15 @@ std::string trimmed(const std::optional<std::string>& value) {
 }
 
 }  // namespace
+
+std::optional<ChirpPower> chirpPowerLevel(std::string_view text) {
+    for (const PowerName& p : kPowerNames)
+        if (sameText(p.name, text)) return ChirpPower{p.level, true};
+    if (const auto mw = milliwatts(text))
+        return ChirpPower{*mw <= kLowMaxMilliwatts ? 0 : *mw <= kMediumMaxMilliwatts ? 1 : 2, true};
+    if (const auto number = parseInt16(text)) return ChirpPower{*number, false};
+    return std::nullopt;
+}
 
 std::vector<std::string> chirpRow(const ChannelRecord& r, const Document& doc) {
     const auto slot = groupSlotOfChannel(r.ChNo, doc.BandMode);
@@ -109,7 +140,7 @@ std::vector<std::string> chirpRow(const ChannelRecord& r, const Document& doc) {
 }
 
 std::optional<ChannelEdit> readChirpRow(const CsvHeader& header, const CsvRow& row,
-                                        std::vector<CsvProblem>& problems) {
+                                        std::vector<CsvProblem>& problems, int placedAt) {
     const std::size_t before = problems.size();
     const auto problem = [&](const char* column, std::string message) {
         problems.push_back({row.line, column, std::move(message)});
@@ -122,14 +153,18 @@ std::optional<ChannelEdit> readChirpRow(const CsvHeader& header, const CsvRow& r
 
     ChannelEdit e;
     e.line = row.line;
-    e.chNoColumn = "Location";
-    const std::string location = cell("Location");
-    const auto chNo = parseInt16(location);
-    if (!chNo) {
-        problem("Location", "\"" + location + "\" is not a channel number");
-        return std::nullopt;
+    if (placedAt > 0) {
+        e.chNo = placedAt;  // problems of the channel concern the whole line
+    } else {
+        e.chNoColumn = "Location";
+        const std::string location = cell("Location");
+        const auto chNo = parseInt16(location);
+        if (!chNo) {
+            problem("Location", "\"" + location + "\" is not a channel number");
+            return std::nullopt;
+        }
+        e.chNo = *chNo;
     }
-    e.chNo = *chNo;
 
     e.frequencyGiven = true;
     e.frequencyColumn = "Frequency";
@@ -198,10 +233,14 @@ std::optional<ChannelEdit> readChirpRow(const CsvHeader& header, const CsvRow& r
     }
     if (header.has("Power")) {
         const std::string text = cell("Power");
-        if (const auto power = itemValue(kPowers, text))
-            set(e, kColTxPower, *power, "Power");
-        else if (!text.empty())
-            problem("Power", "\"" + text + "\" is not Low, Medium or High");
+        if (const auto power = chirpPowerLevel(text)) {
+            set(e, kColTxPower, power->level, "Power");
+            e.powerCappedByAm = power->cappedByAm;
+        } else if (!text.empty()) {
+            problem("Power", "\"" + text +
+                                 "\" is neither a power level (Low, Medium, High, L, M, H, Mid) "
+                                 "nor watts (such as 5.0W)");
+        }
     }
     if (problems.size() != before) return std::nullopt;
     return e;

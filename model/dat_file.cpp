@@ -1,6 +1,5 @@
 #include "model/dat_file.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -8,15 +7,13 @@
 #include <system_error>
 #include <vector>
 
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#endif
-
 #include "codec/text_helpers.h"
 #include "model/bands.h"
 #include "model/dat_layout.h"
 #include "model/document.h"
 #include "model/document_copies.h"
+#include "model/file_paths.h"
+#include "model/new_file.h"
 #include "model/program_versions.h"
 #include "model/text_ids.h"
 
@@ -28,7 +25,7 @@ namespace fs = std::filesystem;
 // At most `limit` bytes from the start of the file; nothing when it cannot
 // be opened or read.
 std::optional<std::vector<uint8_t>> readBytes(const std::string& path, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     if (!in) return std::nullopt;
     std::vector<uint8_t> bytes(limit);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
@@ -47,38 +44,27 @@ std::string temporaryNameFor(const std::string& target) {
     return target + ".~" + std::to_string(random() % 1000000) + ".tmp";
 }
 
-bool flushToDisk(std::FILE* file) {
-    if (std::fflush(file) != 0) return false;
-#if __has_include(<unistd.h>)
-    if (::fsync(::fileno(file)) != 0) return false;
-#endif
-    return true;
-}
-
 // Writes `bytes` to a new temporary file and renames it over `target`, so
 // the target is either the earlier file or the complete new one.
 bool replaceFile(const std::string& target, const std::vector<uint8_t>& bytes) {
     std::error_code ec;
-    const bool targetExists = fs::exists(target, ec);
+    const fs::path targetPath = filePath(target);
+    const bool targetExists = fs::exists(targetPath, ec);
     if (targetExists) {
         // A file the user may not write to is not replaced behind his back.
-        std::FILE* probe = std::fopen(target.c_str(), "r+b");
-        if (probe == nullptr) return false;
-        std::fclose(probe);
+        std::fstream probe(targetPath, std::ios::in | std::ios::out | std::ios::binary);
+        if (!probe.is_open()) return false;
     }
-    std::string temp;
-    std::FILE* file = nullptr;
-    for (int attempt = 0; attempt < 20 && file == nullptr; ++attempt) {
-        temp = temporaryNameFor(target);
-        file = std::fopen(temp.c_str(), "wbx");
+    fs::path temp;
+    NewFileResult result = NewFileResult::NameTaken;
+    for (int attempt = 0; attempt < 20 && result == NewFileResult::NameTaken; ++attempt) {
+        temp = filePath(temporaryNameFor(target));
+        result = writeNewFile(temp, bytes);
     }
-    if (file == nullptr) return false;
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && flushToDisk(file);
-    const bool closed = std::fclose(file) == 0;
-    if (written && closed) {
-        if (targetExists) fs::permissions(temp, fs::status(target, ec).permissions(), ec);
-        fs::rename(temp, target, ec);
+    if (result == NewFileResult::NameTaken) return false;
+    if (result == NewFileResult::Written) {
+        if (targetExists) fs::permissions(temp, fs::status(targetPath, ec).permissions(), ec);
+        fs::rename(temp, targetPath, ec);
         if (!ec) return true;
     }
     fs::remove(temp, ec);

@@ -13,6 +13,7 @@
 #include "model/dat_file.h"
 #include "model/document.h"
 #include "model/document_copies.h"
+#include "model/file_paths.h"
 
 namespace zq61 {
 namespace {
@@ -153,14 +154,14 @@ void setRadioInfo(Document& doc, const CalendarDate& today) {
 }
 
 DefaultFile applyDefaultFile(Document& doc, bool initialize, const std::string& programDir) {
-    const std::string initDir = programDir + "/Init/";
-    const std::string name =
-        doc.ModelName + "_" + std::to_string(doc.BandMode) + (initialize ? ".dat" : "_NEW.dat");
+    const std::string initDir = joinPath(programDir, "Init");
+    const std::string file = joinPath(initDir, doc.ModelName + "_" + std::to_string(doc.BandMode) +
+                                                   (initialize ? ".dat" : "_NEW.dat"));
     std::error_code ec;
-    if (std::filesystem::exists(initDir + name, ec))
-        return fullRead(doc, initDir + name) ? DefaultFile::Complete : DefaultFile::None;
+    if (std::filesystem::exists(filePath(file), ec))
+        return fullRead(doc, file) ? DefaultFile::Complete : DefaultFile::None;
     if (kSettingsDefaultFile.starts_with(doc.ModelName + "_") &&
-        settingsOnlyRead(doc, initDir + std::string(kSettingsDefaultFile)))
+        settingsOnlyRead(doc, joinPath(initDir, kSettingsDefaultFile)))
         return DefaultFile::SettingsOnly;
     return DefaultFile::None;
 }

@@ -1,11 +1,12 @@
 #include "model/program_versions.h"
 
+#include "model/file_paths.h"
 #include "model/text_ids.h"
 
 namespace zq61 {
 
 std::string ProgramVersions::programPath(std::string_view version) const {
-    return installRoot_ + "/" + std::string(version) + "/" + executableName_;
+    return joinPath(joinPath(installRoot_, version), executableName_);
 }
 
 bool ProgramVersions::startProgramVersionFor(std::string_view foreign, Prompter& prompter,

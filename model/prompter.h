@@ -32,18 +32,21 @@ struct Prompt {
     std::string text;
     PromptIcon icon = PromptIcon::None;
     std::string title;
+    // The caption of the OK button of an OK/Cancel question when it names
+    // what OK does ("Import the 12 channels that fit"); "" for the usual.
+    std::string okText;
 
     // A text of the language files, as looked up (and perhaps extended).
     static Prompt ofText(int id, std::string text, PromptIcon icon = PromptIcon::None,
                          std::string title = {}) {
-        return Prompt{id, FixedText::None, std::move(text), icon, std::move(title)};
+        return Prompt{id, FixedText::None, std::move(text), icon, std::move(title), {}};
     }
     // A fixed text; `extra` follows it on a line of its own when not empty.
     static Prompt ofFixed(FixedText kind, PromptIcon icon = PromptIcon::None,
                           const std::string& extra = {}) {
         std::string shown = fixedText(kind);
         if (!extra.empty()) shown += shown.empty() ? extra : "\r\n" + extra;
-        return Prompt{0, kind, std::move(shown), icon, {}};
+        return Prompt{0, kind, std::move(shown), icon, {}, {}};
     }
     bool is(int id) const { return textId != 0 && textId == id; }
     bool is(FixedText kind) const { return fixed == kind; }

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "codec/text_helpers.h"
+#include "model/file_paths.h"
 #include "model/profile_file.h"
 #include "model/radio_data.h"
 #include "model/text_ids.h"
@@ -45,8 +46,8 @@ bool isSeparator(char c) {
 
 VersionTable VersionTable::load(const std::string& installRoot) {
     VersionTable table;
-    const std::string path = installRoot + "/Version.ini";
-    if (!std::ifstream(path)) {
+    const std::string path = joinPath(installRoot, "Version.ini");
+    if (!std::ifstream(filePath(path))) {
         table.CurrentVersion = kDataVersion;
         table.Pairs.push_back({kDataVersion, kDataVersion});
         return table;

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "model/file_paths.h"
 #include "settings/settings.h"
 
 namespace zq61 {
@@ -16,7 +17,7 @@ constexpr std::array<uint8_t, 4> kUnreadableBytes = {0, 0, 0, 1};
 
 void loadSettingBytes(Settings& settings) {
     namespace fs = std::filesystem;
-    const std::string path = settingBytesPath(settings);
+    const fs::path path = filePath(settingBytesPath(settings));
     std::error_code ec;
     const auto status = fs::status(path, ec);
     if (ec && status.type() != fs::file_type::not_found) {
@@ -46,7 +47,7 @@ void loadSettingBytes(Settings& settings) {
 }
 
 bool saveSettingBytes(const Settings& settings) {
-    const std::string path = settingBytesPath(settings);
+    const std::filesystem::path path = filePath(settingBytesPath(settings));
     // Only the first four bytes are replaced; the file is created when missing.
     std::fstream out(path, std::ios::binary | std::ios::in | std::ios::out);
     if (!out.is_open()) {

@@ -9,12 +9,9 @@
 #include <optional>
 #include <system_error>
 
+#include "model/file_paths.h"
 #include "model/profile_file.h"
 #include "model/version_table.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace zq61 {
 namespace {
@@ -26,20 +23,6 @@ constexpr const char* kLanguageKey = "CurrentLanguage";
 constexpr const char* kPortNameKey = "portName";
 constexpr std::size_t kValueBuffer = 512;
 
-bool isSeparator(char c) {
-#ifdef _WIN32
-    if (c == '\\') return true;
-#endif
-    return c == '/';
-}
-
-// Joins a folder and a relative name with one separator between them.
-std::string joinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty()) return name;
-    if (isSeparator(folder.back())) return folder + name;
-    return folder + "/" + name;
-}
-
 std::string readSetup(const Settings& settings, const char* key) {
     return readProfileString(mySetupPath(settings), kSection, key, "", kValueBuffer);
 }
@@ -48,7 +31,7 @@ std::string readSetup(const Settings& settings, const char* key) {
 bool writeSetup(const Settings& settings, const char* key, const std::string& value) {
     const std::string path = mySetupPath(settings);
     std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    std::filesystem::create_directories(filePath(path).parent_path(), ec);
     return writeProfileString(path, kSection, key, value);
 }
 
@@ -58,11 +41,11 @@ bool writeSetup(const Settings& settings, const char* key, const std::string& va
 bool canWrite(const std::string& file) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (fs::exists(file, ec)) {
-        std::ofstream probe(file, std::ios::app);
+    if (fs::exists(filePath(file), ec)) {
+        std::ofstream probe(filePath(file), std::ios::app);
         return probe.is_open();
     }
-    const fs::path folder = fs::path(file).parent_path();
+    const fs::path folder = filePath(file).parent_path();
     fs::create_directories(folder, ec);
     const fs::path trial = folder / ".zq61-write-trial";
     {
@@ -105,7 +88,7 @@ std::string SettingsRoot(const std::string& programFolder) {
     // The same folder as the version table's, so that both settings files
     // of one installation sit side by side.
     std::string folder = programFolder;
-    while (folder.size() > 1 && isSeparator(folder.back()))
+    while (folder.size() > 1 && isPathSeparator(folder.back()))
         folder.pop_back();
     return installationRoot(folder);
 }
@@ -113,7 +96,7 @@ std::string SettingsRoot(const std::string& programFolder) {
 std::string mySetupPath(const Settings& settings) {
     if (!settings.UserSettingsFolder.empty())
         return joinPath(settings.UserSettingsFolder, "mysetup.ini");
-    return joinPath(SettingsRoot(settings.ProgramFolder), "language/mysetup.ini");
+    return joinPath(joinPath(SettingsRoot(settings.ProgramFolder), "language"), "mysetup.ini");
 }
 
 std::string settingBytesPath(const Settings& settings) {
@@ -128,8 +111,7 @@ bool installationSettingsWritable(const Settings& settings) {
     return canWrite(mySetupPath(installation));
 }
 
-void useUserSettingsWhereInstallationIsReadOnly(Settings& settings,
-                                                const std::string& userFolder) {
+void useUserSettingsWhereInstallationIsReadOnly(Settings& settings, const std::string& userFolder) {
     namespace fs = std::filesystem;
     settings.UserSettingsFolder.clear();
     if (installationSettingsWritable(settings)) return;
@@ -137,13 +119,13 @@ void useUserSettingsWhereInstallationIsReadOnly(Settings& settings,
     settings.UserSettingsFolder = userFolder;
     const std::string own = mySetupPath(settings);
     std::error_code ec;
-    fs::create_directories(userFolder, ec);
-    if (!fs::exists(own, ec) && fs::is_regular_file(installed, ec))
-        fs::copy_file(installed, own, ec);
+    fs::create_directories(filePath(userFolder), ec);
+    if (!fs::exists(filePath(own), ec) && fs::is_regular_file(filePath(installed), ec))
+        fs::copy_file(filePath(installed), filePath(own), ec);
 }
 
 std::string languageFilePath(const Settings& settings) {
-    return joinPath(settings.ProgramFolder, "language/" + settings.LanguageFileName);
+    return joinPath(joinPath(settings.ProgramFolder, "language"), settings.LanguageFileName);
 }
 
 std::string localeNameFromEnvironment() {
@@ -178,8 +160,7 @@ void readStartupSettings(Settings& settings, const std::string& localeName) {
     settings.PortName = readSetup(settings, kPortNameKey);
 
     std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(mySetupPath(settings)).parent_path(),
-                                        ec);
+    std::filesystem::create_directories(filePath(mySetupPath(settings)).parent_path(), ec);
     if (settings.FirstRun) {
         writeSetup(settings, kFirstRunKey, "0");
     } else if (const auto language = parseInt16(readSetup(settings, kLanguageKey))) {
@@ -205,17 +186,6 @@ bool applyPortChoice(Settings& settings, int16_t portNumber, const std::string& 
     settings.PortName = portName;
     const bool numberWritten = writeSetup(settings, kComPortKey, std::to_string(portNumber));
     return writeSetup(settings, kPortNameKey, portName) && numberWritten;
-}
-
-bool detectIsNt60() {
-#ifdef _WIN32
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-    if (!GetVersionExA(&info)) return false;
-    return info.dwPlatformId == 2 && info.dwMajorVersion == 6 && info.dwMinorVersion == 0;
-#else
-    return false;
-#endif
 }
 
 void useDotDecimalSeparator() {

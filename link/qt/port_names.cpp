@@ -1,15 +1,11 @@
 #include "link/qt/port_names.h"
 
-#include <QRegularExpression>
+#include "settings/serial_ports.h"
 
 namespace zq61 {
 
 QString comPortDevice(int number) {
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(number);
-#else
-    return QStringLiteral("/dev/ttyS%1").arg(number - 1);
-#endif
+    return QString::fromStdString(comPortDeviceName(number));
 }
 
 std::optional<int> comPortNumberOf(const QString& device) {
@@ -19,21 +15,11 @@ std::optional<int> comPortNumberOf(const QString& device) {
 }
 
 QString resolvePortName(const QString& typed) {
-    const QString name = typed.trimmed();
-    static const QRegularExpression comName(QStringLiteral("^COM([0-9]{1,3})$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const auto match = comName.match(name);
-    if (match.hasMatch()) {
-        const int number = match.captured(1).toInt();
-        if (number >= 1) return comPortDevice(number);
-    }
-    return name;
+    return QString::fromStdString(typedPortDeviceName(typed.toStdString()));
 }
 
 QString radioPortName(const Settings& settings) {
-    if (!settings.PortName.empty())
-        return resolvePortName(QString::fromStdString(settings.PortName));
-    return comPortDevice(settings.ComPortNumber);
+    return QString::fromStdString(settingsPortDeviceName(settings));
 }
 
 }  // namespace zq61

@@ -1,9 +1,7 @@
 #pragma once
 
-// Serial port names. The program numbers its ports COM1..COM16 as the radio
-// software always has; off Windows port n is /dev/ttyS(n-1). A port chosen
-// by its device path (USB adapters) is kept in Settings::PortName and wins
-// while it is set.
+// Serial port names for the Qt serial port, as settings/serial_ports.h names
+// them.
 
 #include <QString>
 

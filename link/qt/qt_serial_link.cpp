@@ -26,8 +26,17 @@ QtSerialLink::~QtSerialLink() {
 }
 
 bool QtSerialLink::open() {
+    const bool opened = openPort();
+    if (noteSink_)
+        noteSink_(opened ? "port " + name_ + " opened, " + lowLatency_.text()
+                         : "port " + name_ + " cannot be opened: " + errorText_);
+    return opened;
+}
+
+bool QtSerialLink::openPort() {
     close();
     errorText_.clear();
+    lowLatency_ = {};
     port_.setPortName(name_);
     if (name_.isEmpty()) {
         errorText_ = QStringLiteral("No serial port is chosen");
@@ -45,6 +54,7 @@ bool QtSerialLink::open() {
         return false;
     }
     port_.clearError();
+    lowLatency_ = requestLowLatency(port_);
     return true;
 }
 

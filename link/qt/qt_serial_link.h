@@ -3,7 +3,9 @@
 // The radio's serial port on a QSerialPort: 9600 baud, 8 data bits, no
 // parity, 1 stop bit, no flow control, binary. Incoming bytes are collected
 // until the receive threshold is reached and then handed over all at once to
-// the receiver (the transfer engine's OnBytesArrived).
+// the receiver (the transfer engine's OnBytesArrived). Every open asks the
+// driver for low latency (see serial_low_latency.h) and tells the note sink
+// how that went, for the trace and the transfer log.
 //
 //   QtSerialLink port;
 //   port.setPortName(radioPortName(settings));
@@ -19,6 +21,7 @@
 #include <vector>
 
 #include "link/engine/link_interfaces.h"
+#include "link/qt/serial_low_latency.h"
 
 namespace zq61 {
 
@@ -27,6 +30,7 @@ class QtSerialLink : public QObject, public SerialLink {
 
   public:
     using Receiver = std::function<void(std::span<const uint8_t>)>;
+    using NoteSink = std::function<void(const QString&)>;
 
     explicit QtSerialLink(QObject* parent = nullptr);
     ~QtSerialLink() override;
@@ -36,6 +40,10 @@ class QtSerialLink : public QObject, public SerialLink {
     void setPortName(const QString& name) { name_ = name; }
     QString portName() const { return name_; }
     void setReceiver(Receiver receiver) { receiver_ = std::move(receiver); }
+    // Hears a line for each open: "port /dev/ttyUSB0 opened, low latency: set".
+    void setNoteSink(NoteSink sink) { noteSink_ = std::move(sink); }
+    // What the driver said to the low-latency request of the last open.
+    const LowLatencyOutcome& lowLatency() const { return lowLatency_; }
 
     // Why the port could not be opened, or why it was lost while open; empty
     // when nothing went wrong since the last open().
@@ -52,6 +60,7 @@ class QtSerialLink : public QObject, public SerialLink {
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
     void deliverIfReady();
+    bool openPort();
     bool configure();
     // Pushes whatever QSerialPort still holds for writing out to the device.
     void flushWrites(int waitMs);
@@ -60,6 +69,8 @@ class QtSerialLink : public QObject, public SerialLink {
     QString name_;
     QString errorText_;
     Receiver receiver_;
+    NoteSink noteSink_;
+    LowLatencyOutcome lowLatency_;
     std::vector<uint8_t> buffer_;
     int threshold_ = 0;
     bool deliveryQueued_ = false;

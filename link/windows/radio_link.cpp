@@ -30,20 +30,29 @@ RadioLink::RadioLink(MainWindow& main)
     : main_(main),
       ctx_(main.context()),
       engine_(ctx_.document, port_, timer_, *this, *ctx_.versions),
+      recorder_(TransferLog(ctx_.logFolderPath()), TransferRecorder::programName()),
       portLister_(presentPorts) {
     port_.setReceiver([this](std::span<const uint8_t> bytes) { engine_.OnBytesArrived(bytes); });
     timer_.setHandler([this] { engine_.OnReplyTimeout(); });
+    // Every port note and frame goes into the transfer log.
+    port_.setNoteSink([this](const QString& note) { recorder_.line(note.toStdString()); });
+    engine_.setTrace(
+        [this](const std::string& line) { recorder_.frame(line, engine_.snapshot().phase); });
     readOkTimer_.setSingleShot(true);
     readOkTimer_.setInterval(kReadOkMs);
     connect(&readOkTimer_, &QTimer::timeout, this, [this] { engine_.FinishRead(); });
     waitSaveDataTimer_.setSingleShot(true);
     waitSaveDataTimer_.setInterval(kWaitSaveDataMs);
     connect(&waitSaveDataTimer_, &QTimer::timeout, this, [this] {
-        if (!portUsable()) return;
-        // A write that is read back reports success only after the comparison.
-        verifyWrite_ = verifyAfterWrite();
-        engine_.setAnnounceWriteDone(!verifyWrite_);
-        engine_.WriteToRadio();
+        if (engine_.isBusy()) return;
+        startRecording(TransferPurpose::Write);
+        if (portUsable()) {
+            // A write that is read back reports success only after the comparison.
+            verifyWrite_ = verifyAfterWrite();
+            engine_.setAnnounceWriteDone(!verifyWrite_);
+            engine_.WriteToRadio();
+        }
+        afterCommand();
     });
     ctx_.radio = this;
     // A new document ends whatever transfer state is left (none can run
@@ -105,7 +114,10 @@ std::optional<std::string> RadioLink::askPassword(const std::string& current) {
 // ---- commands ----
 
 void RadioLink::readFromRadio() {
+    if (engine_.isBusy()) return;
+    startRecording(TransferPurpose::Read);
     if (portUsable()) engine_.ReadFromRadio();
+    afterCommand();
 }
 
 // The pending edits were handed to the document just before; the write
@@ -116,12 +128,44 @@ void RadioLink::writeToRadio() {
 }
 
 void RadioLink::ReadRMGDataFromRadio() {
+    if (engine_.isBusy()) return;
+    startRecording(TransferPurpose::RadioInformation);
     if (portUsable()) engine_.ReadRMGDataFromRadio();
+    afterCommand();
 }
 
 void RadioLink::compareWithRadio() {
-    if (engine_.isBusy() || !portUsable()) return;
-    startImageRead(ImageRead::Compare);
+    if (engine_.isBusy()) return;
+    startRecording(TransferPurpose::Compare);
+    if (portUsable()) startImageRead(ImageRead::Compare);
+    afterCommand();
+}
+
+// ---- the transfer log ----
+
+void RadioLink::startRecording(TransferPurpose purpose) {
+    usePortOfSettings();
+    recorder_.setLog(TransferLog(ctx_.logFolderPath()));
+    recorder_.startRun();
+    recorder_.begin(purpose, port_.portName().toStdString());
+}
+
+void RadioLink::afterCommand() {
+    if (engine_.isBusy() || !recorder_.inTransfer()) return;
+    if (port_.errorText().isEmpty()) return recorder_.discard();
+    record(TransferResult::Failed);
+}
+
+void RadioLink::record(TransferResult result) {
+    if (!recorder_.inTransfer()) return;
+    const auto failure = recorder_.end(
+        {result, engine_.snapshot().retriesUsed, engine_.echoAbsent(),
+         port_.lowLatency().summary().toStdString(),
+         result == TransferResult::Success ? std::string() : port_.errorText().toStdString()});
+    if (failure)
+        ctx_.document.prompter->message(Prompt::ofText(
+            txt::kLogNotWritten, ctx_.document.text(txt::kLogNotWritten) + "\r\n" + *failure,
+            PromptIcon::Warning));
 }
 
 bool RadioLink::startImageRead(ImageRead purpose) {
@@ -231,6 +275,7 @@ void RadioLink::terminateProgram() {
 }
 
 void RadioLink::transferEnded(TransferOperation operation, TransferResult result) {
+    record(result);
     const bool interrupted = writeInterrupted_;
     writeInterrupted_ = false;
     if (operation == TransferOperation::Write && result == TransferResult::Cancelled && interrupted)
@@ -244,7 +289,10 @@ void RadioLink::transferEnded(TransferOperation operation, TransferResult result
         imageRead_ = ImageRead::Verify;
         QTimer::singleShot(0, this, [this] {
             if (imageRead_ != ImageRead::Verify) return;  // the port was closed meanwhile
+            // The read-back belongs to the write's run.
+            recorder_.begin(TransferPurpose::Verify, port_.portName().toStdString());
             if (!engine_.isBusy() && startImageRead(ImageRead::Verify)) return;
+            afterCommand();
             imageRead_ = ImageRead::None;
             verifyEnded(TransferResult::Failed);
         });

@@ -7,8 +7,9 @@
 //
 // Beyond the bare transfers it keeps every successful read among the
 // backups (before the read replaces the document), reads a write back and
-// compares it byte by byte when Verify after Write is on, and compares the
-// document with the radio for the compare window.
+// compares it byte by byte when Verify after Write is on, compares the
+// document with the radio for the compare window, and records every
+// transfer in the transfer log (a write and its read-back are one run).
 //
 //   RadioLink link(mainWindow);            // attaches itself to AppContext::radio
 //   prompter.setPasswordWindow(...link.askPassword...);
@@ -28,6 +29,7 @@
 #include "link/windows/port_dialog.h"
 #include "link/windows/progress_window.h"
 #include "model/document_diff.h"
+#include "platform/transfer_recorder.h"
 
 namespace zq61::gui {
 
@@ -92,6 +94,15 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
   private:
     // Cancel in the progress window.
     void cancelTransfer();
+    // A command of the user starts a run of the transfer log with a
+    // transfer for `purpose`.
+    void startRecording(TransferPurpose purpose);
+    // After a command: a transfer that did not get going (it ends nowhere)
+    // is recorded when the port failed, forgotten when the user declined.
+    void afterCommand();
+    // The transfer that just ended goes into the log; a log that cannot be
+    // written is told once.
+    void record(TransferResult result);
     void usePortOfSettings();
     // False (after message 9003 with the reason) when the port cannot be used.
     bool portUsable();
@@ -111,6 +122,7 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
     QtSerialLink port_;
     QtReplyTimer timer_;
     TransferEngine engine_;
+    TransferRecorder recorder_;
     QPointer<FrmProgress> progress_;
     QTimer readOkTimer_;        // 500 ms after a read: the document takes the image
     QTimer waitSaveDataTimer_;  // 100 ms after Write: edits are in, the write starts

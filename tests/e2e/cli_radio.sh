@@ -87,6 +87,14 @@ expect_exit 1 write --port "$port" "$work/hf.dat"
 grep -q "different band mode" "$work/err" || fail "no 9030 on a band mismatch"
 stop_sim
 cmp -s "$work/rand.bin" "$work/after.bin" || fail "a refused write changed the radio"
+# The failed write is the newest run of the transfer log, frames and result.
+expect_exit 0 log
+for line in "--- write ---" "port: $port" "port $port opened, low latency: refused: " \
+    "TX 50 52 4F 47 52 41 4D" "RX 4C 4D 06" "echo: no (the cable does not echo)" \
+    "low latency: refused: " "retries: " "result: failed"; do
+    grep -qF -- "$line" "$work/out" || fail "the logged write lacks \"$line\""
+done
+[ "$(grep -c "^=== transfer run " "$work/out")" -eq 1 ] || fail "log printed more than one run"
 
 # Firmware this program does not suit: the version question is answered No.
 start_sim --firmware V900
@@ -119,6 +127,21 @@ sys.exit(0 if len(banks) >= 3 and codes else 1)' || fail "the demonstration radi
 expect_exit 0 info --port "$port"
 grep -q "ZQ61-000731" "$work/out" || fail "the demonstration radio has no service record"
 stop_sim
+
+# The transfer log: the last runs, the newest last, at most 20 kept; the
+# radio's password in no log file, neither as text nor as frame bytes.
+expect_exit 0 log --count 2
+[ "$(grep -c "^=== transfer run " "$work/out")" -eq 2 ] || fail "log --count 2"
+[ "$(grep "^--- " "$work/out" | tail -n 1)" = "--- radio information ---" ] ||
+    fail "info is not the newest run"
+grep -q "^--- read ---" "$work/out" || fail "the read before it is not logged"
+grep -q "^result: success" "$work/out" || fail "no successful result logged"
+logs="$XDG_DATA_HOME/zq61/logs"
+for _ in 1 2 3 4 5; do expect_exit 1 info --port /dev/no-such-port; done
+grep -q "^result: failed: .*No such file" "$logs/transfers.log" || fail "no reason for a port failure"
+[ "$(grep -c "^=== transfer run " "$logs/transfers.log")" -eq 20 ] || fail "not 20 runs kept"
+grep -rqiF -e "Qz7" -e "51 7A 37 21" "$logs" && fail "the password reached the transfer log"
+expect_exit 2 log --count 0
 
 # The simulator refuses an image of the wrong size.
 head -c 7000 "$work/rand.bin" >"$work/short.bin"

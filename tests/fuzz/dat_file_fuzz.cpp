@@ -2,11 +2,10 @@
 // command, and read as a default file (complete and settings only). Nothing
 // may crash; a file that opens must save and open again to the same bytes.
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -24,8 +23,10 @@ struct NoStarter : ProgramStarter {
     bool start(const std::string&) override { return false; }
 };
 
+// Files of this process alone: several fuzzing processes may run at once.
 std::string tempPath(const char* name) {
-    return "/tmp/zq61-fuzz-" + std::to_string(getpid()) + "-" + name + ".dat";
+    static const unsigned id = std::random_device{}();
+    return "/tmp/zq61-fuzz-" + std::to_string(id) + "-" + name + ".dat";
 }
 
 std::vector<char> bytesOf(const std::string& path) {

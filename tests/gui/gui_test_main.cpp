@@ -1,8 +1,9 @@
 // Runs one window test class (its name is the first argument) or all of
 // them, on the offscreen platform with a private settings store.
 
-#include <sys/stat.h>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
@@ -25,7 +26,9 @@ int main(int argc, char** argv) {
     const QByteArray config = (home.path() + "/config").toLocal8Bit();
     const QByteArray data = (home.path() + "/data").toLocal8Bit();
     const QByteArray runtime = (home.path() + "/runtime").toLocal8Bit();
-    mkdir(runtime.constData(), 0700);
+    QDir().mkpath(QString::fromLocal8Bit(runtime));
+    QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_CONFIG_HOME", config);
     qputenv("XDG_DATA_HOME", data);
     qputenv("XDG_RUNTIME_DIR", runtime);

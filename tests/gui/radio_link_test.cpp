@@ -2,10 +2,6 @@
 // pseudo-terminal: read, write, password, identity refusals, cancel, the
 // failure prompt's restart, the information window and the port dialog.
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -31,26 +27,16 @@
 #include "link/windows/register_link_windows.h"
 #include "model/text_ids.h"
 #include "radio_link_support.h"
+#include "support/pseudo_terminal.h"
 
 namespace zq61::test {
 
 namespace {
 
 // A serial line whose radio never answers.
-class SilentLine {
+class SilentLine : public PseudoTerminal {
   public:
-    SilentLine() {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY);
-        grantpt(master_);
-        unlockpt(master_);
-        path_ = ptsname(master_);
-    }
-    ~SilentLine() { ::close(master_); }
-    QString path() const { return path_; }
-
-  private:
-    int master_ = -1;
-    QString path_;
+    QString path() const { return QString::fromStdString(slavePath()); }
 };
 
 // Lets a test look at the windows while a question is up.

@@ -2,10 +2,6 @@
 // the "radio" writes is handed over at the receive threshold, what the
 // program writes reaches the radio; and the naming of ports.
 
-#include <fcntl.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -15,6 +11,7 @@
 #include "link/qt/port_names.h"
 #include "link/qt/qt_reply_timer.h"
 #include "link/qt/qt_serial_link.h"
+#include "support/pseudo_terminal.h"
 
 using namespace zq61;
 using Bytes = std::vector<uint8_t>;
@@ -22,41 +19,11 @@ using Bytes = std::vector<uint8_t>;
 namespace {
 
 // The radio's end of a raw pseudo-terminal.
-class RadioEnd {
+class RadioEnd : public test::PseudoTerminal {
   public:
-    RadioEnd() {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY);
-        grantpt(master_);
-        unlockpt(master_);
-        path_ = ptsname(master_);
-        // Raw before the port opens, so nothing is echoed or translated.
-        const int slave = ::open(path_.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
-        termios mode{};
-        tcgetattr(slave, &mode);
-        cfmakeraw(&mode);
-        tcsetattr(slave, TCSANOW, &mode);
-        slave_ = slave;
-        fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-    }
-    ~RadioEnd() {
-        ::close(slave_);
-        ::close(master_);
-    }
-    QString path() const { return path_; }
-    void send(const Bytes& bytes) { QVERIFY(::write(master_, bytes.data(), bytes.size()) > 0); }
-    Bytes received() {
-        Bytes all;
-        uint8_t buffer[256];
-        ssize_t n;
-        while ((n = ::read(master_, buffer, sizeof buffer)) > 0)
-            all.insert(all.end(), buffer, buffer + n);
-        return all;
-    }
-
-  private:
-    int master_ = -1;
-    int slave_ = -1;
-    QString path_;
+    QString path() const { return QString::fromStdString(slavePath()); }
+    void send(const Bytes& bytes) { QVERIFY(test::writeAll(masterFd(), bytes)); }
+    Bytes received() { return test::readAvailable(masterFd()); }
 };
 
 }  // namespace
@@ -160,10 +127,35 @@ class QtLinkTest : public QObject {
 
     void aPortThatDoesNotExistFailsWithAReason() {
         QtSerialLink missing;
+        QStringList notes;
+        missing.setNoteSink([&](const QString& note) { notes << note; });
         missing.setPortName(QStringLiteral("/dev/no-such-port"));
         QVERIFY(!missing.open());
         QVERIFY(!missing.isOpen());
         QVERIFY(!missing.errorText().isEmpty());
+        QCOMPARE(notes,
+                 QStringList{"port /dev/no-such-port cannot be opened: " + missing.errorText()});
+        QVERIFY(!missing.lowLatency().asked);
+    }
+
+    // Every open asks the driver for low latency; a pseudo-terminal refuses
+    // (it has no serial driver flags) and the port works all the same.
+    void everyOpenAsksForLowLatencyAndARefusalIsHarmless() {
+        QStringList notes;
+        port_->setNoteSink([&](const QString& note) { notes << note; });
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(port_->open());
+            QVERIFY(port_->lowLatency().asked);
+            QVERIFY(!port_->lowLatency().set);
+            QVERIFY2(port_->lowLatency().reason.contains("Inappropriate ioctl"),
+                     qPrintable(port_->lowLatency().reason));
+        }
+        const QString note = "port " + radio_->path() +
+                             " opened, low latency: refused: " + port_->lowLatency().reason;
+        QCOMPARE(notes, (QStringList{note, note}));
+        port_->setReceiveThreshold(1);
+        radio_->send({0x06});
+        QTRY_COMPARE(delivered_.size(), size_t(1));
     }
 
     void replyTimerFiresOnceUnlessStoppedOrRestarted() {
@@ -186,36 +178,15 @@ class QtLinkTest : public QObject {
         QVERIFY(clock.elapsed() >= 75);
     }
 
-    void portNames_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("device");
-        QTest::newRow("COM1") << "COM1"
-                              << "/dev/ttyS0";
-        QTest::newRow("lower case") << "com16"
-                                    << "/dev/ttyS15";
-        QTest::newRow("beyond 16") << "COM20"
-                                   << "/dev/ttyS19";
-        QTest::newRow("blanks") << " COM3 "
-                                << "/dev/ttyS2";
-        QTest::newRow("no number 0") << "COM0"
-                                     << "COM0";
-        QTest::newRow("device path") << "/dev/ttyUSB0"
-                                     << "/dev/ttyUSB0";
-        QTest::newRow("not a COM name") << "COMX"
-                                        << "COMX";
-    }
-    void portNames() {
-        QFETCH(QString, typed);
-        QFETCH(QString, device);
-        QCOMPARE(resolvePortName(typed), device);
-    }
-
+    // The names themselves are the core's (tests/unit/settings); these are
+    // the Qt side's.
     void settingsChooseThePathWhileSetElseTheNumber() {
         Settings s;
         s.ComPortNumber = 5;
         QCOMPARE(radioPortName(s), QStringLiteral("/dev/ttyS4"));
         s.PortName = "/dev/ttyUSB1";
         QCOMPARE(radioPortName(s), QStringLiteral("/dev/ttyUSB1"));
+        QCOMPARE(resolvePortName(QStringLiteral(" com3 ")), QStringLiteral("/dev/ttyS2"));
         QCOMPARE(comPortNumberOf(QStringLiteral("/dev/ttyS15")), std::optional<int>(16));
         QCOMPARE(comPortNumberOf(QStringLiteral("/dev/ttyS16")), std::optional<int>());
     }

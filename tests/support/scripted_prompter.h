@@ -19,6 +19,7 @@ struct PromptRecord {
     std::string title;
     int textId = 0;
     FixedText fixed = FixedText::None;
+    std::string okText;  // the OK button's own caption, if any
 };
 
 class ScriptedPrompter : public Prompter {
@@ -42,7 +43,7 @@ class ScriptedPrompter : public Prompter {
         return ask("retryCancel", p, PromptAnswer::Retry, PromptAnswer::Cancel);
     }
     std::optional<std::string> password(const std::string& current) override {
-        shown.push_back({"password", current, PromptIcon::None, {}, 0, FixedText::None});
+        shown.push_back({"password", current, PromptIcon::None, {}, 0, FixedText::None, {}});
         if (passwords.empty()) return std::nullopt;
         auto answer = passwords.front();
         passwords.pop_front();
@@ -76,7 +77,7 @@ class ScriptedPrompter : public Prompter {
   private:
     // The default answer is mapped onto the buttons this question has.
     void record(const char* kind, const Prompt& p) {
-        shown.push_back({kind, p.text, p.icon, p.title, p.textId, p.fixed});
+        shown.push_back({kind, p.text, p.icon, p.title, p.textId, p.fixed, p.okText});
     }
     PromptAnswer ask(const char* kind, const Prompt& p, PromptAnswer positive,
                      PromptAnswer negative) {

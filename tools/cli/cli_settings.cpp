@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "model/file_paths.h"
 #include "model/profile_file.h"
 
 namespace zq61::cli {
@@ -31,7 +32,8 @@ Settings readSettingsReadOnly(const std::string& programDir, const std::string& 
         Settings own = settings;
         own.UserSettingsFolder = userFolder;
         std::error_code ec;
-        if (std::filesystem::exists(mySetupPath(own), ec)) settings.UserSettingsFolder = userFolder;
+        if (std::filesystem::exists(filePath(mySetupPath(own)), ec))
+            settings.UserSettingsFolder = userFolder;
     }
     settings.CurrentLanguage = languageFromLocaleName(localeNameFromEnvironment());
     settings.LanguageFileName = languageFileNameFor(settings.CurrentLanguage);

@@ -13,6 +13,7 @@
 #include "cli_settings.h"
 #include "platform/program_location.h"
 #include "platform/qt_program_starter.h"
+#include "program_version.h"  // made by the build
 
 namespace {
 
@@ -52,7 +53,11 @@ int main(int argc, char** argv) {
                                    here.executableName, starter);
     Context context{here.programDir, settings, texts, prompter, versions, std::cout};
 
-    CLI::App app{"ZQ-61 radio programming from the command line"};
+    // Named here rather than after the path it was started by: the usage
+    // lines (and the manual page made from them) say "zq61-cli".
+    CLI::App app{"ZQ-61 radio programming from the command line", "zq61-cli"};
+    app.set_help_all_flag("--help-all", "Print this help with every command's options and exit");
+    app.set_version_flag("--version", versionText("zq61-cli"));
     app.require_subcommand(1);
     auto commands = makeCommands();
     std::vector<std::pair<CLI::App*, Command*>> defined;

@@ -4,8 +4,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <unistd.h>
-
 #include <iostream>
 
 #include "codec/frequency.h"
@@ -13,6 +11,7 @@
 #include "model/bands.h"
 #include "model/document.h"
 #include "platform/read_backup.h"
+#include "terminal.h"
 
 namespace zq61::cli {
 
@@ -40,9 +39,9 @@ int transferLimitMs(TransferOperation operation, int retries) {
 }
 
 bool readRadioDocument(Context& context, Document& doc, TransferPrompter& prompter,
-                       const RadioOptions& options, std::ostream& notes) {
+                       const RadioOptions& options, std::ostream& notes, TransferPurpose purpose) {
     RadioSession session(context, doc, prompter, options);
-    if (!session.run(TransferOperation::Read)) return false;
+    if (!session.run(TransferOperation::Read, purpose)) return false;
     session.engine().FinishRead();
     const bool shown = session.readDocumentShown();
     if (options.noBackup) return shown;
@@ -71,17 +70,27 @@ RadioSession::RadioSession(Context& context, Document& doc, TransferPrompter& pr
     : context_(context),
       prompter_(prompter),
       options_(options),
-      engine_(doc, port_, timer_, *this, context.versions) {
+      engine_(doc, port_, timer_, *this, context.versions),
+      recorder_(TransferLog(TransferLog::defaultFolder()), TransferRecorder::programName()) {
     const QString port = options.port.empty()
                              ? radioPortName(context.settings)
                              : resolvePortName(QString::fromStdString(options.port));
     port_.setPortName(port);
     port_.setReceiver([this](std::span<const uint8_t> bytes) { engine_.OnBytesArrived(bytes); });
     timer_.setHandler([this] { engine_.OnReplyTimeout(); });
-    if (options.trace)
-        engine_.setTrace([](const std::string& line) { std::cerr << line << std::endl; });
+    // Every frame and port note goes into the transfer log, and with
+    // --trace onto stderr as well.
+    const bool trace = options.trace;
+    port_.setNoteSink([this, trace](const QString& note) {
+        recorder_.line(note.toStdString());
+        if (trace) std::cerr << note.toStdString() << std::endl;
+    });
+    engine_.setTrace([this, trace](const std::string& line) {
+        recorder_.frame(line, engine_.snapshot().phase);
+        if (trace) std::cerr << line << std::endl;
+    });
     // A trace prints lines of its own; the progress line would tear them.
-    progressOnTerminal_ = isatty(STDERR_FILENO) && !options.trace;
+    progressOnTerminal_ = stderrIsTerminal() && !options.trace;
 }
 
 void RadioSession::openProgressWindow(TransferOperation operation) {
@@ -109,7 +118,27 @@ void RadioSession::transferEnded(TransferOperation, TransferResult result) {
     if (onEnded_) onEnded_();
 }
 
-bool RadioSession::run(TransferOperation operation) {
+void RadioSession::record(TransferResult result) {
+    if (!recorder_.inTransfer()) return;
+    const QString reason = port_.errorText();
+    // A transfer that never got going without a port failure was declined
+    // before anything was sent.
+    if (!ended_ && reason.isEmpty()) return recorder_.discard();
+    const auto failure =
+        recorder_.end({result, engine_.snapshot().retriesUsed, engine_.echoAbsent(),
+                       port_.lowLatency().summary().toStdString(),
+                       result == TransferResult::Success ? std::string() : reason.toStdString()});
+    if (failure)
+        std::cerr << "The transfer log could not be written (" << *failure
+                  << "); the transfer goes on without it." << std::endl;
+}
+
+bool RadioSession::run(TransferOperation operation, std::optional<TransferPurpose> purpose) {
+    static constexpr TransferPurpose kPurposes[] = {TransferPurpose::Read, TransferPurpose::Read,
+                                                    TransferPurpose::Write,
+                                                    TransferPurpose::RadioInformation};
+    recorder_.begin(purpose.value_or(kPurposes[static_cast<int>(operation)]),
+                    port_.portName().toStdString());
     QEventLoop loop;
     onEnded_ = [&loop] { loop.quit(); };
     ended_ = false;
@@ -132,17 +161,20 @@ bool RadioSession::run(TransferOperation operation) {
                 mark = now;
                 still.restart();
             }
+            std::string why;
             if (still.elapsed() >= kStallLimitMs) {
-                std::cerr << "The transfer stopped moving in its " << phaseName(now.phase)
-                          << " phase: nothing happened for " << kStallLimitMs / 1000 << " s."
-                          << std::endl;
+                why = std::string("The transfer stopped moving in its ") + phaseName(now.phase) +
+                      " phase: nothing happened for " + std::to_string(kStallLimitMs / 1000) +
+                      " s.";
             } else if (running.elapsed() >= limitMs) {
-                std::cerr << "The transfer took longer than " << limitMs / 1000
-                          << " s, the most it can take (" << phaseName(now.phase) << " phase, "
-                          << now.percent << "%)." << std::endl;
+                why = "The transfer took longer than " + std::to_string(limitMs / 1000) +
+                      " s, the most it can take (" + phaseName(now.phase) + " phase, " +
+                      std::to_string(now.percent) + "%).";
             } else {
                 return;
             }
+            std::cerr << why << std::endl;
+            recorder_.line("watchdog: " + why);
             watchdog.stop();
             engine_.cancel();  // ends the transfer: transferEnded quits the loop
             loop.quit();
@@ -151,6 +183,7 @@ bool RadioSession::run(TransferOperation operation) {
         if (!ended_) loop.exec();
     }
     onEnded_ = nullptr;
+    record(ended_ ? result_ : TransferResult::Failed);
     const bool success = ended_ && result_ == TransferResult::Success;
     if (!success && result_ != TransferResult::Cancelled && !port_.errorText().isEmpty())
         prompter_.message(Prompt::ofFixed(FixedText::SystemReason, PromptIcon::Error,

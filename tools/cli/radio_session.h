@@ -2,7 +2,8 @@
 
 // A radio transfer from the command line: the transfer engine on the Qt
 // serial port and reply timer, driven by an event loop until the transfer
-// ends. A watchdog makes sure the command always comes back.
+// ends. A watchdog makes sure the command always comes back. A session is
+// one run of the transfer log: each transfer it runs is recorded there.
 
 #include <functional>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "link/engine/transfer_engine.h"
 #include "link/qt/qt_reply_timer.h"
 #include "link/qt/qt_serial_link.h"
+#include "platform/transfer_recorder.h"
 #include "transfer_prompter.h"
 
 namespace zq61::cli {
@@ -47,8 +49,10 @@ inline constexpr int kStallLimitMs = 5000;
 // platform/backup_store.h), also the bare image of a read that could not
 // become a document; where it went is said on `notes`, and a backup that
 // cannot be written is reported on stderr without failing the read.
+// `purpose` names the read in the transfer log.
 bool readRadioDocument(Context& context, Document& doc, TransferPrompter& prompter,
-                       const RadioOptions& options, std::ostream& notes);
+                       const RadioOptions& options, std::ostream& notes,
+                       TransferPurpose purpose = TransferPurpose::Read);
 
 class RadioSession : public TransferHost {
   public:
@@ -60,8 +64,9 @@ class RadioSession : public TransferHost {
 
     // Starts a transfer and runs the event loop until it ends, or until the
     // watchdog finds it stuck or too long and cancels it. True when it ended
-    // with success.
-    bool run(TransferOperation operation);
+    // with success. The transfer log names it by `purpose` (by default that
+    // of the operation).
+    bool run(TransferOperation operation, std::optional<TransferPurpose> purpose = std::nullopt);
 
     bool readDocumentShown() const { return readDocumentShown_; }
     bool radioInfoShown() const { return radioInfoShown_; }
@@ -78,12 +83,17 @@ class RadioSession : public TransferHost {
     void transferEnded(TransferOperation operation, TransferResult result) override;
 
   private:
+    // The transfer just run goes into the log; a log that cannot be
+    // written is said once on stderr.
+    void record(TransferResult result);
+
     Context& context_;
     TransferPrompter& prompter_;
     const RadioOptions& options_;
     QtSerialLink port_;
     QtReplyTimer timer_;
     TransferEngine engine_;
+    TransferRecorder recorder_;
     std::function<void()> onEnded_;
     bool ended_ = false;
     TransferResult result_ = TransferResult::Failed;

@@ -17,6 +17,7 @@ class PseudoTerminal {
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
     int masterFd() const { return master_; }  // non-blocking
+    int slaveFd() const { return slave_; }
     const std::string& slavePath() const { return slavePath_; }
 
   private:

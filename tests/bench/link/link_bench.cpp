@@ -5,13 +5,11 @@
 //      over a cable without echo and over one with echo (--echo);
 //   2. against zq61-sim unpaced, and a bare request/reply loop over a
 //      pseudo-terminal with the same frame sizes: the difference is the
-//      link's and the engine's own time per request.
-//   zq61_link_bench [path of zq61-sim]
-
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
+//      link's and the engine's own time per request;
+//   --latency: only the cost of a USB serial adapter's latency timer: the
+//      radio's replies held back 0, 1, 4 and 16 ms (zq61-sim --reply-delay,
+//      paced), read and write time for each (about 100 s in all).
+//   zq61_link_bench [--latency] [path of zq61-sim]
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -28,6 +26,7 @@
 #include "link/qt/qt_serial_link.h"
 #include "model/document.h"
 #include "model/program_versions.h"
+#include "support/pseudo_terminal.h"
 #include "support/scripted_prompter.h"
 #include "support/table_texts.h"
 
@@ -147,26 +146,19 @@ class Bench : public TransferHost {
 
 // The floor: a responder that answers each request of `requestSize` bytes
 // with `replySize` bytes at once, and a client that waits for each reply
-// before it sends the next request, both with poll() on a raw
+// before it sends the next request, both waiting with poll() on a raw
 // pseudo-terminal.
 double bareLoopSeconds(int requests, int requestSize, int replySize) {
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    grantpt(master);
-    unlockpt(master);
-    const int slave = ::open(ptsname(master), O_RDWR | O_NOCTTY);
-    termios mode{};
-    tcgetattr(slave, &mode);
-    cfmakeraw(&mode);
-    tcsetattr(slave, TCSANOW, &mode);
+    test::PseudoTerminal line;
+    const int master = line.masterFd();
+    const int slave = line.slaveFd();
 
     auto exchange = [](int fd, const std::vector<uint8_t>& out, int expect) {
-        if (!out.empty() && ::write(fd, out.data(), out.size()) < 0) return false;
+        if (!out.empty() && !test::writeAll(fd, out)) return false;
         int got = 0;
         uint8_t buffer[256];
         while (got < expect) {
-            pollfd p{fd, POLLIN, 0};
-            if (poll(&p, 1, 1000) <= 0) return false;
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            const long n = test::readWithin(fd, buffer, sizeof buffer, 1000);
             if (n <= 0) return false;
             got += static_cast<int>(n);
         }
@@ -176,7 +168,7 @@ double bareLoopSeconds(int requests, int requestSize, int replySize) {
         const std::vector<uint8_t> reply(static_cast<size_t>(replySize), 0x06);
         for (int i = 0; i < requests; ++i) {
             if (!exchange(master, {}, requestSize)) return;
-            if (::write(master, reply.data(), reply.size()) < 0) return;
+            if (!test::writeAll(master, reply)) return;
         }
     });
     const std::vector<uint8_t> request(static_cast<size_t>(requestSize), 0x52);
@@ -186,8 +178,6 @@ double bareLoopSeconds(int requests, int requestSize, int replySize) {
         if (!exchange(slave, request, replySize)) break;
     const double seconds = clock.nsecsElapsed() / 1e9;
     responder.join();
-    ::close(slave);
-    ::close(master);
     return seconds;
 }
 
@@ -199,10 +189,33 @@ void print(const char* what, const Result& r) {
 
 }  // namespace
 
+// An adapter's latency timer holds every reply back; each block is a round
+// trip, so the delay is paid about 470 times a transfer.
+int latencyTable(const QString& sim) {
+    std::printf(
+        "Reply held back as by an adapter's latency timer (zq61-sim --pace "
+        "--reply-delay D, no echo):\n");
+    std::printf("%-10s %10s %10s\n", "delay", "read", "write");
+    bool ok = true;
+    for (const int delayMs : {0, 1, 4, 16}) {
+        Radio radio(sim, {"--pace", "--reply-delay", QString::number(delayMs)});
+        Bench bench(radio.port, false);
+        const Result read = bench.run(TransferOperation::Read);
+        const Result write = bench.run(TransferOperation::Write);
+        ok = ok && read.ok && write.ok;
+        std::printf("%-10s %9.1fs %9.1fs%s\n", (std::to_string(delayMs) + " ms").c_str(),
+                    read.seconds, write.seconds, read.ok && write.ok ? "" : "  FAILED");
+    }
+    return ok ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    const bool latencyOnly = args.removeAll(QStringLiteral("--latency")) > 0;
     const QString sim =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(ZQ61_PROGRAM_DIR "/zq61-sim");
+        args.isEmpty() ? QStringLiteral(ZQ61_PROGRAM_DIR "/zq61-sim") : args.front();
+    if (latencyOnly) return latencyTable(sim);
 
     std::printf(
         "Whole transfers at 9600 baud 8N1 (zq61-sim --pace --reply-delay 0), "

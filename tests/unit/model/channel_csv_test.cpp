@@ -9,6 +9,7 @@
 
 #include "codec/tones.h"
 #include "document_test_support.h"
+#include "model/channel_csv_rows.h"
 #include "model/channel_list.h"
 #include "model/dat_file.h"
 #include "model/groups.h"
@@ -164,7 +165,7 @@ TEST_F(ChannelCsvTest, HandWrittenChirpFileWithErrorsChangesNothingAndListsEvery
     const CsvImportResult r = importChannelsCsv(doc, csv);
     EXPECT_EQ(where(r), (std::vector<std::string>{"4: Frequency", "5: Frequency", "6: rToneFreq",
                                                   "7: DtcsPolarity", "8: Location", "9: Location",
-                                                  "10: Duplex", "11: Power", "13: Mode"}));
+                                                  "10: Duplex", "13: Mode"}));
     EXPECT_EQ(doc.WorkData, data);
     EXPECT_EQ(doc.WorkChannels, channels);
     EXPECT_TRUE(prompter.shown.empty());
@@ -218,8 +219,8 @@ TEST_F(ChannelCsvTest, EachProblemNamesItsColumn) {
         {kBandHAM, kChirpHeader + "1,,28.5,,1.234,,,,,,,,,,,,,,,,\n", "Offset", "5 to 1000 kHz"},
         {kBandHAM, kChirpHeader + "1,,28.5,+,0.0015,,,,,,,,,,,,,,,,\n", "Offset", "whole kHz"},
         {kBandHAM, kChirpHeader + "1,,28.5,,,,,,,,,,,,P,,,,,,\n", "Skip", "priority"},
-        {kBandHAM, kChirpHeader + "1,,28.5,,,,,,,,,,,,,5.0W,,,,,\n", "Power", "Low, Medium"},
-        {kBandHAM, kChirpHeader + "1,,28.5,,,,,,,,,,,,,High,,,,,\n", "Power", "AM"},
+        {kBandHAM, kChirpHeader + "1,,28.5,,,,,,,,,,,,,5.0X,,,,,\n", "Power", "nor watts"},
+        {kBandHAM, kChirpHeader + "1,,28.5,,,,,,,,,,,,,2,,,,,\n", "Power", "AM"},
         {kBandHAM, kChirpHeader + "1,,28.5,,,,,,,,,,FM,,,High,,,,,\n", "", ""},
         {kBandHAM, kChirpHeader + "401,,28.5,,,,,,,,,,,,S,,,,,,\n", "Skip", "VFO"},
         {kBandHAM, kChirpHeader + "1,,,,,,,,,,,,,,,,,,,,\n", "Frequency", "remove"},
@@ -252,6 +253,124 @@ TEST_F(ChannelCsvTest, EachProblemNamesItsColumn) {
             << r.problems[0].message;
         EXPECT_EQ(doc.WorkChannels, before);
     }
+}
+
+TEST_F(ChannelCsvTest, PowerAsChirpWritesItAndAmCapsAtMedium) {
+    struct Case {
+        const char* text;
+        std::optional<int> level;
+    };
+    const Case cases[] = {
+        {"High", 2},    {"h", 2},    {"MID", 1},   {"Medium", 1}, {"m", 1},
+        {"low", 0},     {"L", 0},    {"50W", 2},   {"20.1W", 2},  {"20W", 1},
+        {"5.001 w", 1}, {"5.0W", 0}, {"0.5 W", 0}, {"1", 1},      {"", {}},
+        {"W", {}},      {"-5W", {}}, {"5 WW", {}}, {"fast", {}},  {"5,0W", {}},
+    };
+    for (const Case& c : cases) {
+        const auto power = chirpPowerLevel(c.text);
+        EXPECT_EQ(power ? std::optional<int>(power->level) : std::nullopt, c.level) << c.text;
+    }
+    // On AM a level name or watts become Medium; this radio's own number
+    // stays what it says and is refused. A stored AM channel at level 2
+    // exported as "High" imports back unchanged.
+    ch(1).AM_FM = 1;
+    ch(1).Tx_Power = 2;
+    const CsvImportResult r = importChannelsCsv(doc,
+                                                kChirpHeader +
+                                                    "1,,28.850000,,,,,,,,,,AM,,,High,,,,,\n"
+                                                    "2,,28.5,,,,,,,,,,AM,,,50W,,,,,\n"
+                                                    "3,,28.5,,,,,,,,,,AM,,,H,,,,,\n"
+                                                    "4,,28.5,,,,,,,,,,AM,,,2,,,,,\n",
+                                                CsvImportOptions{{}, {}, true});
+    EXPECT_EQ(where(r), (std::vector<std::string>{"5: Power"}));
+    EXPECT_EQ(r.changedChannels, (std::vector<int>{2, 3}));
+    EXPECT_EQ(ch(1).Tx_Power, 2);
+    EXPECT_EQ(ch(2).Tx_Power, 1);
+    EXPECT_EQ(ch(3).Tx_Power, 1);
+}
+
+// Lists as CHIRP writes them for other radios: a byte order mark, CR LF, an
+// unknown extra column, a quoted name with commas and quotes, memories from
+// 0, several bands, modes and duplex settings this radio lacks. The lines
+// that fit can be taken alone, also placed from a chosen channel on.
+TEST_F(ChannelCsvTest, ChirpFilesOfOtherRadios) {
+    const std::string tail = ",88.5,88.5,023,NN,023,Tone->Tone,";
+    const std::string rows[] = {
+        "0,\"Call, \"\"10 m\"\"\",29.600000,,0.000000," + tail + "FM,5.00,,50W,,,,,,x",
+        "1,Rptr,29.620000,-,0.100000,Tone,103.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,,x",
+        "2,2 m,146.520000,,0.000000," + tail + "FM,5.00,,High,,,,,,x",
+        "3,Rev,28.610000,,0.000000,DTCS" + tail + "FM,5.00,,Low,,,,,,x",
+        "4,Narrow,28.620000,,0.000000," + tail + "NFM,5.00,,Low,,,,,,x",
+        "5,SSB,28.630000,,0.000000," + tail + "USB,5.00,,Low,,,,,,x",
+        "6,Split,28.640000,split,29.640000," + tail + "FM,5.00,,Low,,,,,,x",
+        "7,Off,28.650000,off,0.000000," + tail + "FM,5.00,,Low,,,,,,x",
+        "8,AM call,28.660000,,0.000000," + tail + "AM,5.00,S,Mid,,,,,,x",
+    };
+    std::string csv =
+        "\xef\xbb\xbf" + kChirpHeader.substr(0, kChirpHeader.size() - 1) + ",Extra\r\n";
+    for (std::string row : rows) {
+        if (row.starts_with("3,")) row.replace(row.find(",NN,"), 4, ",NR,");  // reverse receive DCS
+        csv += row + "\r\n";
+    }
+    const ChannelArray before = doc.WorkChannels;
+
+    const CsvImportResult kept = importChannelsCsv(doc, csv);
+    EXPECT_EQ(where(kept),
+              (std::vector<std::string>{"2: Location", "4: Frequency", "5: DtcsPolarity", "6: Mode",
+                                        "7: Mode", "8: Duplex", "9: Duplex"}));
+    EXPECT_EQ(kept.rowsThatFit, 2);
+    EXPECT_FALSE(kept.applied);
+    EXPECT_EQ(doc.WorkChannels, before);
+
+    // Placed from bank B: each line takes the next channel, skipped or not.
+    const CsvImportResult placed = importChannelsCsv(doc, csv, CsvImportOptions{{}, 41, true});
+    EXPECT_EQ(placed.rowsThatFit, 3);
+    EXPECT_TRUE(placed.applied);
+    EXPECT_EQ(placed.changedChannels, (std::vector<int>{41, 42, 49}));
+    EXPECT_EQ(ch(41).Frequency.str(), "02960000");
+    EXPECT_EQ(ch(41).Tx_Power, 2);
+    EXPECT_EQ(ch(42).DUP, 2);
+    EXPECT_EQ(ch(42).TDCT, ctcss(103.5));
+    EXPECT_EQ(ch(42).Tx_Power, 0);
+    EXPECT_EQ(ch(49).AM_FM, 1);
+    EXPECT_EQ(ch(49).Scan, 0);
+    EXPECT_EQ(findChannel(doc, 43), -1);
+
+    // A file that cannot be read as a whole takes nothing, whatever fits.
+    const CsvImportResult broken =
+        importChannelsCsv(doc, kChirpHeader + "9,,28.7,,,,,,,,,,,,,,,,,,\n10,\"open,28.8\n",
+                          CsvImportOptions{{}, {}, true});
+    EXPECT_TRUE(broken.fileRefused);
+    EXPECT_FALSE(broken.applied);
+    EXPECT_EQ(findChannel(doc, 9), -1);
+}
+
+TEST_F(ChannelCsvTest, RowsArePlacedOnTheChannelsOfTheGroups) {
+    auto range = [](int from, int to) {
+        std::vector<int> v;
+        for (int n = from; n <= to; ++n)
+            v.push_back(n);
+        return v;
+    };
+    std::vector<int> hamTail = {398, 399, 400};
+    for (int n : range(402, 409))
+        hamTail.push_back(n);
+    std::vector<int> cbTail = {360};
+    for (int n : range(402, 409))
+        cbTail.push_back(n);
+    EXPECT_EQ(placementChannels(kBandHAM, 398), hamTail);
+    EXPECT_EQ(placementChannels(kBandCB, 360), cbTail);
+    EXPECT_EQ(placementChannels(kBandHF, 1).size(), 408u);
+    for (const auto& [band, first] :
+         {std::pair{kBandHAM, 401}, {kBandCB, 361}, {kBandCB, 401}, {kBandHAM, 0}, {kBandHAM, 410}})
+        EXPECT_TRUE(placementChannels(band, first).empty()) << band << " " << first;
+
+    // Rows beyond the last channel are problems of their own lines; the
+    // Location column is then neither needed nor read.
+    const CsvImportResult r = checkChannelsCsv(doc, "Frequency\n28.1\n28.2\n28.3\n",
+                                               CsvImportOptions{{CsvColumnSet::Chirp}, 408, false});
+    EXPECT_EQ(where(r), (std::vector<std::string>{"4: "}));
+    EXPECT_EQ(r.changedChannels, (std::vector<int>{408, 409}));
 }
 
 TEST_F(ChannelCsvTest, CbChannelsKeepTheirPlanAndMemoryTakesACbFrequency) {

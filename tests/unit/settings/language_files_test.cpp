@@ -7,7 +7,6 @@
 #include <map>
 #include <set>
 
-#define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
 #include "model/terms.h"

@@ -1,7 +1,6 @@
 #include "settings/settings.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <clocale>
 #include <cstdlib>
@@ -9,7 +8,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "model/file_paths.h"
 #include "model/profile_file.h"
+#include "support/test_platform.h"
 
 namespace zq61 {
 namespace {
@@ -17,24 +18,45 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(SettingsPaths, RootIsTheParentOfTheProgramFolder) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"/opt/zq61/V100", "/opt/zq61"},
-        {"/opt/zq61/V100/", "/opt/zq61"},
-        {"/V100", "/V100"},
-        {"/", "/"},
-        {"V100", "V100"},
-        {"stage/V100", "stage"},
+    const struct {
+        const char* folder;
+        const char* root;
+        const char* mySetup;
+        const char* languageFile;
+    } cases[] = {
+#ifdef _WIN32
+        {"C:\\Tools\\Radio", "C:\\Tools", "C:\\Tools\\language\\mysetup.ini",
+         "C:\\Tools\\Radio\\language\\english.ini"},
+        {"C:\\Tools\\Radio\\", "C:\\Tools", "C:\\Tools\\language\\mysetup.ini",
+         "C:\\Tools\\Radio\\language\\english.ini"},
+        {"C:\\", "C:", "C:\\language\\mysetup.ini", "C:\\language\\english.ini"},
+        {"\\\\server\\share\\V100", "\\\\server\\share", "\\\\server\\share\\language\\mysetup.ini",
+         "\\\\server\\share\\V100\\language\\english.ini"},
+        {"C:/Tools/Radio", "C:/Tools", "C:/Tools\\language\\mysetup.ini",
+         "C:/Tools/Radio\\language\\english.ini"},
+#else
+        {"/opt/zq61/V100", "/opt/zq61", "/opt/zq61/language/mysetup.ini",
+         "/opt/zq61/V100/language/english.ini"},
+        {"/opt/zq61/V100/", "/opt/zq61", "/opt/zq61/language/mysetup.ini",
+         "/opt/zq61/V100/language/english.ini"},
+        {"/", "/", "/language/mysetup.ini", "/language/english.ini"},
+        {"/V100", "/V100", "/V100/language/mysetup.ini", "/V100/language/english.ini"},
+#endif
+        {"V100", "V100", nullptr, nullptr},
+        {"stage/V100", "stage", nullptr, nullptr},
     };
-    for (const auto& [folder, root] : cases)
-        EXPECT_EQ(SettingsRoot(folder), root) << folder;
-
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        EXPECT_EQ(SettingsRoot(c.folder), c.root);
+        if (c.mySetup == nullptr) continue;
+        Settings settings;
+        settings.ProgramFolder = c.folder;
+        EXPECT_EQ(mySetupPath(settings), c.mySetup);
+        EXPECT_EQ(languageFilePath(settings), c.languageFile);
+    }
     Settings settings;
     settings.ProgramFolder = "/opt/zq61/V100";
-    EXPECT_EQ(mySetupPath(settings), "/opt/zq61/language/mysetup.ini");
-    EXPECT_EQ(settingBytesPath(settings), "/opt/zq61/V100/Setting.ini");
-    EXPECT_EQ(languageFilePath(settings), "/opt/zq61/V100/language/english.ini");
-    settings.ProgramFolder = "/";
-    EXPECT_EQ(mySetupPath(settings), "/language/mysetup.ini");
+    EXPECT_EQ(settingBytesPath(settings), joinPath("/opt/zq61/V100", "Setting.ini"));
 }
 
 TEST(SettingsLocale, OnlyMainlandChineseLocalesPickChinese) {
@@ -58,20 +80,20 @@ TEST(SettingsLocale, EnvironmentPrecedenceIsAllThenMessagesThenLang) {
         const char* v = std::getenv(name);
         saved.push_back({name, v ? v : "", v != nullptr});
     }
-    setenv("LANG", "de_DE.UTF-8", 1);
-    setenv("LC_MESSAGES", "zh_CN.UTF-8", 1);
-    setenv("LC_ALL", "", 1);  // set but empty: skipped
+    test::setEnvironment("LANG", "de_DE.UTF-8");
+    test::setEnvironment("LC_MESSAGES", "zh_CN.UTF-8");
+    test::setEnvironment("LC_ALL", "");  // set but empty: skipped
     EXPECT_EQ(localeNameFromEnvironment(), "zh_CN.UTF-8");
-    setenv("LC_ALL", "en_GB.UTF-8", 1);
+    test::setEnvironment("LC_ALL", "en_GB.UTF-8");
     EXPECT_EQ(localeNameFromEnvironment(), "en_GB.UTF-8");
-    unsetenv("LC_ALL");
-    unsetenv("LC_MESSAGES");
+    test::unsetEnvironment("LC_ALL");
+    test::unsetEnvironment("LC_MESSAGES");
     EXPECT_EQ(localeNameFromEnvironment(), "de_DE.UTF-8");
     for (const auto& s : saved) {
         if (s.set)
-            setenv(s.name, s.value.c_str(), 1);
+            test::setEnvironment(s.name, s.value);
         else
-            unsetenv(s.name);
+            test::unsetEnvironment(s.name);
     }
 }
 
@@ -187,7 +209,7 @@ TEST_F(SettingsFilesTest, MissingFileOrKeysGiveTheDefaultsAndAreWritten) {
 }
 
 TEST_F(SettingsFilesTest, AnUnreadableSetupFileIsNeitherFatalNorReplaced) {
-    if (geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
+    if (!test::filePermissionsBind()) GTEST_SKIP() << "file permissions do not keep this user out";
     writeSetup("[language]\nIsFirstRun=0\ncomPort=9\nCurrentLanguage=2\n");
     fs::permissions(setup, fs::perms::none);
     readStartupSettings(settings, "en_US.UTF-8");
@@ -248,7 +270,7 @@ TEST_F(SettingsFilesTest, UnreadableSettingBytesGiveZeroZeroZeroOne) {
     EXPECT_FALSE(saveSettingBytes(settings));
     fs::remove(bytesFile);
 
-    if (geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
+    if (!test::filePermissionsBind()) GTEST_SKIP() << "file permissions do not keep this user out";
     std::ofstream(bytesFile, std::ios::binary) << "abcd";
     fs::permissions(bytesFile, fs::perms::none);
     loadSettingBytes(settings);
@@ -263,15 +285,15 @@ TEST_F(SettingsFilesTest, UnreadableSettingBytesGiveZeroZeroZeroOne) {
 // Switches to a locale whose decimal separator is ",", building one in a
 // temporary folder when the machine has none installed.
 bool useCommaLocale(const fs::path& folder) {
-    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8"})
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8", "German_Germany.1252"})
         if (std::setlocale(LC_ALL, name) && *std::localeconv()->decimal_point == ',') return true;
     const std::string command =
         "localedef -i de_DE -f UTF-8 '" + (folder / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
     fs::create_directories(folder);
     if (std::system(command.c_str()) != 0) return false;
-    setenv("LOCPATH", folder.c_str(), 1);
+    test::setEnvironment("LOCPATH", folder.string());
     const bool done = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
-    unsetenv("LOCPATH");
+    test::unsetEnvironment("LOCPATH");
     return done && *std::localeconv()->decimal_point == ',';
 }
 
@@ -283,17 +305,16 @@ TEST(DecimalSeparator, NumbersUseADotAfterTheUserLocaleIsSet) {
         fs::remove_all(folder);
         GTEST_SKIP() << "no locale with a decimal comma is available";
     }
-    const std::string messages = std::setlocale(LC_MESSAGES, nullptr);
+    const std::string characters = std::setlocale(LC_CTYPE, nullptr);
     useDotDecimalSeparator();
     EXPECT_STREQ(std::localeconv()->decimal_point, ".");
     char text[32];
     std::snprintf(text, sizeof text, "%.5f", 28.015);
     EXPECT_STREQ(text, "28.01500");
-    EXPECT_EQ(std::setlocale(LC_MESSAGES, nullptr), messages);  // the rest stays the user's
+    EXPECT_EQ(std::setlocale(LC_CTYPE, nullptr), characters);  // the rest stays the user's
     std::setlocale(LC_ALL, before.c_str());
     fs::remove_all(folder);
 }
-
 
 // A shared installation (a package under /usr) cannot be written; each
 // user's choices are kept in their own folder instead.
@@ -346,7 +367,7 @@ TEST_F(UserSettingsTest, ASharedInstallationKeepsEachUsersChoicesInTheirFolder) 
 }
 
 TEST_F(UserSettingsTest, AUsersFirstRunStartsFromTheInstallationsSettings) {
-    if (geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
+    if (!test::filePermissionsBind()) GTEST_SKIP() << "file permissions do not keep this user out";
     writeSetup("[language]\nIsFirstRun=0\ncomPort=4\nCurrentLanguage=2\n");
     fs::permissions(setup, fs::perms::owner_read);
     fs::permissions(setup.parent_path(), fs::perms::owner_read | fs::perms::owner_exec);

@@ -82,7 +82,8 @@ class DiffCommand : public Command {
               const std::string& source) {
         if (source == kRadio) {
             prepareReadDocument(doc, context.programDir);
-            return readRadioDocument(context, doc, prompter, options_, std::cerr);
+            return readRadioDocument(context, doc, prompter, options_, std::cerr,
+                                     TransferPurpose::Compare);
         }
         if (source.ends_with(".img")) return loadImage(context, doc, source);
         return openDocument(doc, source, context.versions) == OpenResult::Opened;

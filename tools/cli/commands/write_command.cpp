@@ -41,7 +41,7 @@ class WriteCommand : public Command {
         const MemoryBytes written = session.engine().memoryImage();
         context.out << "Verifying: reading the radio back to compare it with what was written."
                     << std::endl;
-        if (!session.run(TransferOperation::Read)) {
+        if (!session.run(TransferOperation::Read, TransferPurpose::Verify)) {
             std::cerr << "Verify failed: the radio could not be read back, so the write is not "
                          "confirmed."
                       << std::endl;

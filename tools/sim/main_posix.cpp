@@ -16,6 +16,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "program_version.h"  // made by the build
 #include "tools/sim/core/virtual_radio.h"
 #include "tools/sim/pseudo_terminal.h"
 #include "tools/sim/radio_server.h"
@@ -159,7 +160,9 @@ int main(int argc, char** argv) {
     Options o;
     CLI::App app{
         "A virtual ZQ-61 radio behind a pseudo-terminal. Prints the port's path as "
-        "its first line and serves until SIGINT or SIGTERM."};
+        "its first line and serves until SIGINT or SIGTERM.",
+        "zq61-sim"};
+    app.set_version_flag("--version", zq61::versionText("zq61-sim"));
     app.add_option("--band", o.band, "Band mode of the radio: cb, hf or ham (default ham)")
         ->transform(CLI::IsMember({"cb", "hf", "ham"}, CLI::ignore_case));
     app.add_option("--model", o.model, "Model text of the identity reply (up to 7 characters)")

@@ -1,0 +1,24 @@
+#pragma once
+
+// Writing a file that must reach the disk whole: the document files are
+// written this way into a temporary file that then replaces the target.
+// One implementation per platform (new_file_posix.cpp, new_file_windows.cpp).
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+namespace zq61 {
+
+enum class NewFileResult {
+    Written,    // created, written whole and flushed to the disk
+    NameTaken,  // something of that name is there already; nothing was touched
+    Failed,     // not written whole (no room, no permission, no folder)
+};
+
+// Creates `path` as a new file, writes `bytes` into it and has the system
+// put them on the disk before it is closed. After Failed a partly written
+// file may be left at `path` for the caller to remove.
+NewFileResult writeNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+
+}  // namespace zq61

@@ -1,0 +1,10 @@
+#include "settings/settings.h"
+
+namespace zq61 {
+
+// Only Windows has an NT 6.0 generation.
+bool detectIsNt60() {
+    return false;
+}
+
+}  // namespace zq61

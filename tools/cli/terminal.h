@@ -1,0 +1,11 @@
+#pragma once
+
+// Whether the command's messages go to a person at a terminal, or to a
+// file or another program (where a progress line would only be noise).
+// One implementation per platform (terminal_posix.cpp, terminal_windows.cpp).
+
+namespace zq61::cli {
+
+bool stderrIsTerminal();
+
+}  // namespace zq61::cli
