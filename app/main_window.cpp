@@ -160,11 +160,20 @@ void MainWindow::ApplyMainTexts() {
                                                doc.BandRangeText + "]"));
     ShowMainTxt();
     for (auto& [item, id] : captions_)
-        item->setText(ctx_.text(id));
+        item->setText(caption(item, id));
     for (auto& [button, id] : tooltips_) {
         button->setText(ctx_.text(id));
         button->setToolTip(ctx_.text(id));
     }
+}
+
+// An item that is not shown keeps no underlined letter: Alt and that letter
+// belong to the menus that show (the hidden channel-edit menu's "H" would
+// make Alt+H, Help's, open nothing).
+QString MainWindow::caption(const QAction* item, int textId) const {
+    QString text = ctx_.text(textId);
+    if (!item->isVisible()) text.remove('&');
+    return text;
 }
 
 QString MainWindow::modelLabel() const {

@@ -193,6 +193,10 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void exitProgram();
     RadioCommands& radio();
 
+    // The text of a menu item or toolbar button; without its underlined
+    // letter while the item is hidden.
+    QString caption(const QAction* item, int textId) const;
+
     // Model display name and band mode name: the pane's label and the
     // tree's root text.
     QString modelLabel() const;

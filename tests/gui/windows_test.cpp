@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/csv_commands.h"
 #include "app/file_dialogs.h"
 #include "app/navigation_pane.h"
 #include "app/window_names.h"
@@ -243,6 +244,18 @@ void openMemoryFrequency(LinkRun& run, const Check& check) {
     check(&dialog);
 }
 
+// File > Import CSV... asks where the rows of a CHIRP file go.
+void openImportChoice(LinkRun& run, const Check& check) {
+    checkNextDialog(run, check);
+    gui::chooseImportPlacement(run.gui.main());
+}
+
+void openImportChoiceByKeys(LinkRun& run, const Check& check) {
+    run.gui.dialogs.openAnswers.push_back(ZQ61_SOURCE_DIR "/tests/data/chirp_mixed.csv");
+    checkNextDialog(run, check);
+    chooseByKeys(run.gui.main(), "mnuFile", "mnuImportCsv");
+}
+
 // Every window the program opens: its name, how the program opens it, how
 // a keyboard user does, and the band mode it is seen in.
 const std::vector<ProgramWindow>& programWindows() {
@@ -265,6 +278,9 @@ const std::vector<ProgramWindow>& programWindows() {
         {"port", dialogByItem("mnuComm"), dialogByMenu("mnuSet", "mnuComm")},
         {"password", dialogByItem("MnuProPassWord"), dialogByMenu("mnuProgram", "MnuProPassWord")},
         {"progress", openProgress, openProgressByKeys},
+        {"transfer log", dialogByItem("mnuHelpTransferLog"),
+         dialogByMenu("mnuHelp", "mnuHelpTransferLog")},
+        {"import choice", openImportChoice, openImportChoiceByKeys},
     };
     return windows;
 }
