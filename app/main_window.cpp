@@ -24,6 +24,7 @@
 #include "app/app_context.h"
 #include "app/navigation_pane.h"
 #include "app/radio_commands.h"
+#include "app/screen_fit.h"
 #include "app/toolkit_translations.h"
 #include "app/twips.h"
 #include "app/window_area_scrolling.h"
@@ -442,15 +443,6 @@ void MainWindow::restorePlacement() {
     if (screen) wanted = fittedInto(wanted, screen->availableGeometry(), QSize());
     move(wanted.topLeft());
     resize(wanted.size());
-}
-
-QRect MainWindow::fittedInto(QRect window, const QRect& screen, const QSize& frame) {
-    window.setSize(window.size().boundedTo(screen.size() - frame));
-    const int right = screen.right() + 1 - window.width() - frame.width();
-    const int bottom = screen.bottom() + 1 - window.height() - frame.height();
-    window.moveTo(std::clamp(window.x(), screen.left(), std::max(screen.left(), right)),
-                  std::clamp(window.y(), screen.top(), std::max(screen.top(), bottom)));
-    return window;
 }
 
 // Once the window has its frame: the frame too stays on the screen.

@@ -203,9 +203,6 @@ class MainWindow : public QMainWindow, public DocumentObserver {
 
     // Placement of the window, in twips, kept per user.
     void restorePlacement();
-    // `window` (its inside; `frame` is what its frame adds) made no larger
-    // than `screen` and moved onto it.
-    static QRect fittedInto(QRect window, const QRect& screen, const QSize& frame);
     void fitFrameOnScreen();
     void savePlacement();
     void updateClock();

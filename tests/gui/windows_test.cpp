@@ -256,6 +256,12 @@ void openImportChoiceByKeys(LinkRun& run, const Check& check) {
     chooseByKeys(run.gui.main(), "mnuFile", "mnuImportCsv");
 }
 
+// File > Open Backup..., the changes made so far not saved.
+void openBackupByKeys(LinkRun& run, const Check& check) {
+    if (isChanged(run.gui.doc())) run.gui.prompter.answers.push_back(PromptAnswer::No);
+    dialogByMenu("mnuFile", "mnuFileOpenBackup")(run, check);
+}
+
 // Every window the program opens: its name, how the program opens it, how
 // a keyboard user does, and the band mode it is seen in.
 const std::vector<ProgramWindow>& programWindows() {
@@ -281,6 +287,11 @@ const std::vector<ProgramWindow>& programWindows() {
         {"transfer log", dialogByItem("mnuHelpTransferLog"),
          dialogByMenu("mnuHelp", "mnuHelpTransferLog")},
         {"import choice", openImportChoice, openImportChoiceByKeys},
+        {"open backup", dialogByItem("mnuFileOpenBackup"), openBackupByKeys},
+        {"language", dialogByItem("mnuLanguage"), dialogByMenu("mnuSet", "mnuLanguage")},
+        {"model information", dialogByItem("mnuModelInfo"),
+         dialogByMenu("mnuModel", "mnuModelInfo")},
+        {"about", dialogByItem("mnuHelpAbout"), dialogByMenu("mnuHelp", "mnuHelpAbout")},
     };
     return windows;
 }
