@@ -142,12 +142,20 @@ void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::NoError || !port_.isOpen()) return;
     // The device went away (adapter unplugged, the other end of a
     // pseudo-terminal closed): the port is closed so that it does not keep
-    // signalling; the transfer runs into its time-outs and says so.
+    // signalling, and the transfer hears of it at once, from the event loop
+    // rather than from inside the port's own signal.
     if (error == QSerialPort::ResourceError) {
         errorText_ = port_.errorString();
         buffer_.clear();
         port_.close();
         port_.clearError();
+        const std::string reason = (name_ + ": " + errorText_).toStdString();
+        QMetaObject::invokeMethod(
+            this,
+            [this, reason] {
+                if (lostHandler_) lostHandler_(reason);
+            },
+            Qt::QueuedConnection);
     }
 }
 
