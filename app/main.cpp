@@ -21,9 +21,13 @@
 //                               FrmOpenBackup: the Open Backup dialog,
 //                               FrmImportChoice: the question where the rows
 //                               of a CHIRP file go (placed from bank B),
-//                               FrmTransferLog: the transfer log window; the
-//                               program ends with 1 when there was no such
-//                               window to take;
+//                               FrmTransferLog: the transfer log window,
+//                               FileOpen: the main window with the Open
+//                               dialog over it; the program ends with 1 when
+//                               there was no such window to take;
+//   ZQ61_SCREENSHOT_WHOLE=1     with ZQ61_SCREENSHOT_WINDOW naming a child
+//                               window: the picture shows the whole main
+//                               window with that child window open;
 //   ZQ61_EXIT_AFTER_SPLASH=1    prints "splash-visible <ns since epoch>" once
 //                               the splash window is on screen, then ends
 //                               (the start-up benchmark).
@@ -34,11 +38,14 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <chrono>
@@ -61,6 +68,7 @@
 #include "link/windows/radio_link.h"
 #include "link/windows/register_link_windows.h"
 #include "model/bands.h"
+#include "model/text_ids.h"
 
 namespace {
 
@@ -197,6 +205,20 @@ bool pictureOfCompareWindow(zq61::gui::MainWindow& main, const QString& file) {
     return pictureOfChild(main.findWindow(win::kCompare), file);
 }
 
+// The main window with the Open dialog over it, in the folder of the opened
+// document: the screen where the main window is (the dialog is a window of
+// its own).
+bool pictureWithOpenDialog(zq61::gui::MainWindow& main, const QString& file) {
+    const QString filter = main.context().text(zq61::txt::kDataFileType) + " (*.dat)";
+    const std::unique_ptr<QFileDialog> dialog = zq61::gui::QtFileDialogs::openDialog(&main, filter);
+    const QString document = QString::fromStdString(main.context().document.DataFileName);
+    dialog->setDirectory(QFileInfo(document).absolutePath());
+    dialog->show();
+    settle(800);
+    const QRect area = main.frameGeometry();
+    return main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
+}
+
 // The import choice dialog with its second choice taken (rows placed from
 // the second group on), as a user fills it in.
 bool pictureOfImportChoice(zq61::gui::MainWindow& main, const QString& file) {
@@ -229,7 +251,13 @@ bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const 
     if (window == "FrmOpenBackup") return pictureOfMenuDialog(main, "mnuFileOpenBackup", file);
     if (window == "FrmTransferLog") return pictureOfMenuDialog(main, "mnuHelpTransferLog", file);
     if (window == "FrmImportChoice") return pictureOfImportChoice(main, file);
-    return pictureOfChild(main.showWindowOnce(window), file);
+    if (window == "FileOpen") return pictureWithOpenDialog(main, file);
+    QWidget* child = main.showWindowOnce(window);
+    if (child && !qEnvironmentVariable("ZQ61_SCREENSHOT_WHOLE").isEmpty()) {
+        settle(500);
+        return main.grab().save(file);
+    }
+    return pictureOfChild(child, file);
 }
 
 }  // namespace

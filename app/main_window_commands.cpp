@@ -261,6 +261,7 @@ void MainWindow::buildToolbar() {
 
 void MainWindow::ShowCHInfo(bool visible) {
     chEditMenu_->menuAction()->setVisible(visible);
+    chEditMenu_->menuAction()->setText(caption(chEditMenu_->menuAction(), txt::kMenuChEdit));
     for (QAction* button : chEditButtons_)
         button->setVisible(visible);
 }

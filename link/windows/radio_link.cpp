@@ -325,7 +325,7 @@ void RadioLink::verifyEnded(TransferResult result) {
     std::string text = doc.text(txt::kVerifyFailed) + "\r\n" +
                        doc.text(txt::kVerifyDifferingBytes) + " " + std::to_string(bad.size());
     for (std::size_t i = 0; i < bad.size() && i < kVerifyBytesShown; ++i)
-        text += "\r\n" + describeByteDifference(bad[i], written_, readBack);
+        text += "\r\n" + describeByteDifference(bad[i], written_, readBack, Terms(&ctx_.texts));
     if (bad.size() > kVerifyBytesShown) text += "\r\n...";
     doc.prompter->message(Prompt::ofText(txt::kVerifyFailed, text, PromptIcon::Error));
 }
@@ -340,7 +340,7 @@ void RadioLink::compareEnded(TransferResult result) {
     holdAsTheRadioDoes(mine);
     Document radio(*ctx_.document.prompter, ctx_.texts);
     documentOfImage(radio, engine_.memoryImage(), bandMode, ctx_.settings.ProgramFolder);
-    comparison_ = diffDocuments(mine, radio);
+    comparison_ = diffDocuments(mine, radio, Terms(&ctx_.texts));
     main_.closeWindowsNamed(win::kCompare);
     main_.showWindowOnce(win::kCompare);
 }

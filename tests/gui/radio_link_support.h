@@ -70,9 +70,10 @@ class SimRadio {
     QString savePath_;
 };
 
-// A program run with the real radio link on the given port.
+// A program run with the real radio link on the given port (with the
+// mysetup.ini `mysetup`, or the installed one).
 struct LinkRun {
-    LinkRun() {
+    explicit LinkRun(const QString& mysetup = QString()) : gui(mysetup) {
         // Every read keeps a backup: in a folder of this run only.
         gui.ctx().backupFolder = backups.path();
         gui::registerLinkWindows(gui.ctx().windows);
