@@ -187,11 +187,6 @@ void FrmFleetWrite::addRow(const QString& device, const QString& description, bo
     auto* about = new QTableWidgetItem(description);
     about->setToolTip(description);
     table_->setItem(row, kDescriptionColumn, about);
-    auto* bar = new QProgressBar;
-    bar->setRange(0, 100);
-    bar->setValue(0);
-    bar->setVisible(false);
-    table_->setCellWidget(row, kProgressColumn, bar);
     table_->setItem(row, kResultColumn, new QTableWidgetItem);
 }
 
@@ -252,12 +247,17 @@ void FrmFleetWrite::start() {
     const std::string password = password_->text().toStdString();
     job_.password = password.empty() ? std::nullopt : std::optional<std::string>(password);
     run_.reset();  // the rows of an earlier run show this one now
+    // Only the radios of this run have a bar.
     for (int row = 0; row < table_->rowCount(); ++row) {
         table_->item(row, kResultColumn)->setText({});
         table_->item(row, kResultColumn)->setToolTip({});
-        auto* bar = static_cast<QProgressBar*>(table_->cellWidget(row, kProgressColumn));
+        table_->removeCellWidget(row, kProgressColumn);
+    }
+    for (const int row : rows) {
+        auto* bar = new QProgressBar;
+        bar->setRange(0, 100);
         bar->setValue(0);
-        bar->setVisible(false);
+        table_->setCellWidget(row, kProgressColumn, bar);
     }
     summary_->clear();
     runRows_ = rows;
@@ -310,7 +310,6 @@ void FrmFleetWrite::showRadio(std::size_t index) {
     const int row = runRows_[index];
     auto* bar = static_cast<QProgressBar*>(table_->cellWidget(row, kProgressColumn));
     QTableWidgetItem* result = table_->item(row, kResultColumn);
-    bar->setVisible(true);
     if (!radio.finished()) {
         bar->setValue(radio.percent());
         result->setText(stepWord(radio));
