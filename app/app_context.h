@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <set>
+#include <string>
 
 #include "app/child_windows.h"
 #include "app/file_dialogs.h"
@@ -49,6 +51,9 @@ struct AppContext {
     // Text 12000 as it was at start-up: the title of message boxes and the
     // name under which the main window placement is kept.
     QString applicationTitle;
+    // Folders whose settings could not be saved and that the user was told
+    // about (see settings_problems.h).
+    std::set<std::string> settingsFoldersTold;
 
     // Where the backups of radio reads are kept; empty: the user's data
     // folder (BackupStore::defaultFolder). Tests point it elsewhere.

@@ -26,8 +26,10 @@ void tell(AppContext& ctx, int id, const std::string& text, PromptIcon icon) {
     ctx.prompter.message(Prompt::ofText(id, text, icon));
 }
 
-void tellFileProblem(AppContext& ctx, int id, const QString& path) {
-    tell(ctx, id, ctx.texts.text(id) + "\n" + path.toStdString(), PromptIcon::Error);
+// The file and the operating system's reason on a line of their own.
+void tellFileProblem(AppContext& ctx, int id, const QString& path, const QString& reason) {
+    tell(ctx, id, ctx.texts.text(id) + "\n" + (path + ": " + reason).toStdString(),
+         PromptIcon::Error);
 }
 
 // The problems under the heading `headingId`.
@@ -65,11 +67,12 @@ void importChannelsFromCsv(MainWindow& window) {
     const auto path = ctx.fileDialogs.openFileName(&window, csvFilter(ctx));
     if (!path || path->isEmpty()) return;
     QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        tellFileProblem(ctx, txt::kCsvCannotRead, *path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        tellFileProblem(ctx, txt::kCsvCannotRead, *path, file.errorString());
         return;
     }
-    const QByteArray bytes = file.readAll();
     const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 
     // A CHIRP list may number its rows for another radio: the user says
@@ -127,7 +130,7 @@ void exportChannelsToCsv(MainWindow& window, CsvColumnSet set) {
         file.write(csv.data(), static_cast<qint64>(csv.size())) !=
             static_cast<qint64>(csv.size()) ||
         !file.commit()) {
-        tellFileProblem(ctx, txt::kCsvCannotWrite, *path);
+        tellFileProblem(ctx, txt::kCsvCannotWrite, *path, file.errorString());
     }
 }
 

@@ -20,11 +20,13 @@
 #include "app/app_context.h"
 #include "app/navigation_pane.h"
 #include "app/radio_commands.h"
+#include "app/settings_problems.h"
 #include "app/twips.h"
 #include "app/window_names.h"
 #include "codec/text_helpers.h"
 #include "model/bands.h"
 #include "model/text_ids.h"
+#include "platform/settings_store.h"
 
 namespace zq61::gui {
 
@@ -392,6 +394,8 @@ void MainWindow::savePlacement() {
     store.setValue("MainTop", twips(r.y()));
     store.setValue("MainWidth", twips(r.width()));
     store.setValue("MainHeight", twips(r.height()));
+    if (const auto problem = saveSettingsStore(store))
+        ctx_.settings.WriteProblems.push_back(*problem);
 }
 
 // ---- Unload ----
@@ -420,6 +424,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     unloaded_ = true;
     radio().closePort();
     saveSettingBytes(ctx_.settings);
+    tellSettingsProblems(ctx_);
     event->accept();
 }
 

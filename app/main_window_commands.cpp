@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
@@ -23,6 +24,7 @@
 #include "app/model_info_dialog.h"
 #include "app/navigation_pane.h"
 #include "app/radio_commands.h"
+#include "app/settings_problems.h"
 #include "app/window_names.h"
 #include "codec/text_helpers.h"
 #include "model/channel_csv.h"
@@ -144,7 +146,12 @@ void MainWindow::buildMenus() {
     QAction* verify = addItem(set, "mnuVerifyWrite", txt::kMenuVerifyWrite, "", nullptr);
     verify->setCheckable(true);
     verify->setChecked(verifyAfterWrite());
-    connect(verify, &QAction::toggled, this, [](bool on) { setVerifyAfterWrite(on); });
+    connect(verify, &QAction::toggled, this, [this](bool on) {
+        if (const auto problem = setVerifyAfterWrite(on)) {
+            ctx_.settings.WriteProblems.push_back(*problem);
+            tellSettingsProblems(ctx_);
+        }
+    });
     set->addSeparator()->setVisible(false);
     addHiddenItem(set, "MnuCHHabits", txt::kMenuChHabits, "Ctrl+H");
 
@@ -350,6 +357,7 @@ void MainWindow::chooseLanguage() {
     commitPendingEdits();
     FrmSetLanguage dialog(ctx_, this);
     runModal(dialog);
+    tellSettingsProblems(ctx_);
     // The main window becomes active again as the dialog closes; a new
     // language is applied then (also where no activation arrives).
     activated();
@@ -371,16 +379,27 @@ void MainWindow::printPreview() {
     dialog.printer()->setDocName(QString::fromStdString(ctx_.document.DataFileName));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
             [this, &layout](QPrinter* printer) {
+                const auto tellFailed = [this](const QString& where) {
+                    ctx_.prompter.message(Prompt::ofText(
+                        txt::kPrintPdfFailed,
+                        ctx_.texts.text(txt::kPrintPdfFailed) + "\n" + where.toStdString(),
+                        PromptIcon::Error));
+                };
+                // A PDF file (not the preview's pages) is written by the
+                // program itself, through a file that replaces the target
+                // only when complete: a failure keeps an earlier file and
+                // has its reason.
+                if (printer->paintEngine() && printer->paintEngine()->type() == QPaintEngine::Pdf &&
+                    !printer->outputFileName().isEmpty()) {
+                    QString error;
+                    if (!writePdf(layout, printer->outputFileName(), error, printer->pageLayout()))
+                        tellFailed(printer->outputFileName() + ": " + error);
+                    return;
+                }
                 printLayout(layout, *printer);
-                // A printer or PDF file that cannot be opened prints nothing
-                // and says nothing: the user hears of it here.
-                if (printer->printerState() != QPrinter::Error) return;
-                const std::string where = printer->outputFileName().isEmpty()
-                                              ? printer->printerName().toStdString()
-                                              : printer->outputFileName().toStdString();
-                ctx_.prompter.message(Prompt::ofText(
-                    txt::kPrintPdfFailed, ctx_.texts.text(txt::kPrintPdfFailed) + "\n" + where,
-                    PromptIcon::Error));
+                // A printer that cannot be opened prints nothing and says
+                // nothing: the user hears of it here.
+                if (printer->printerState() == QPrinter::Error) tellFailed(printer->printerName());
             });
     runModal(dialog);
 }

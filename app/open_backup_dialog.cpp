@@ -12,6 +12,7 @@
 
 #include "app/app_context.h"
 #include "app/common_captions.h"
+#include "model/backup_names.h"
 #include "model/dat_file.h"
 #include "model/document.h"
 #include "model/text_ids.h"
@@ -23,12 +24,12 @@ namespace {
 
 enum Column { kDateColumn, kBandColumn, kChannelsColumn, kColumnCount };
 
-// "2026-12-08_091800.123Z_ZQ-61_HAM": the read's time (UTC) starts the name,
-// the band mode ends it.
-QString localDate(const QString& stem) {
-    QDateTime when = QDateTime::fromString(stem.left(21), QStringLiteral("yyyy-MM-dd_HHmmss.zzz"));
+// The read's time (UTC in the name) in local time; the name itself when it
+// is no valid time.
+QString localDate(const BackupName& name, const QString& stem) {
+    QDateTime when(QDate(name.year, name.month, name.day),
+                   QTime(name.hour, name.minute, name.second, name.millisecond), Qt::UTC);
     if (!when.isValid()) return stem;
-    when.setTimeSpec(Qt::UTC);
     return when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
@@ -50,10 +51,11 @@ std::vector<BackupEntry> listBackups(AppContext& ctx, const QString& folder) {
         const QString stem = QString::fromStdString(name);
         const QString path = dir.filePath(stem + ".dat");
         if (!QFileInfo::exists(path)) continue;  // only the image was kept
+        const BackupName parsed = parseBackupStem(name).value_or(BackupName{});
         BackupEntry e;
         e.documentPath = path;
-        e.date = localDate(stem);
-        e.bandMode = stem.section('_', -1);
+        e.date = localDate(parsed, stem);
+        e.bandMode = QString::fromStdString(parsed.band);
         e.channels = channelsOf(ctx, path);
         entries.push_back(e);
     }

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "app/main_window.h"
+#include "app/settings_problems.h"
 #include "app/splash_window.h"
 #include "codec/band_mode.h"
 #include "model/document_copies.h"
@@ -68,6 +69,9 @@ void ProgramRun::openMainWindow() {
     main_ = std::make_unique<MainWindow>(ctx_);
     if (onMainWindow) onMainWindow(*main_);
     main_->show();
+    // What start-up could not read or save is told once the window is there.
+    tellLanguageFileProblem(ctx_);
+    tellSettingsProblems(ctx_);
 }
 
 }  // namespace zq61::gui

@@ -1,10 +1,6 @@
 #include "model/dat_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <optional>
-#include <random>
-#include <system_error>
+#include <algorithm>
 #include <vector>
 
 #include "codec/text_helpers.h"
@@ -12,67 +8,26 @@
 #include "model/dat_layout.h"
 #include "model/document.h"
 #include "model/document_copies.h"
-#include "model/file_paths.h"
-#include "model/new_file.h"
+#include "model/file_io.h"
 #include "model/program_versions.h"
 #include "model/text_ids.h"
 
 namespace zq61 {
 namespace {
 
-namespace fs = std::filesystem;
-
-// At most `limit` bytes from the start of the file; nothing when it cannot
-// be opened or read.
-std::optional<std::vector<uint8_t>> readBytes(const std::string& path, std::size_t limit) {
-    std::ifstream in(filePath(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<uint8_t> bytes(limit);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
-    if (in.bad()) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
 bool isCountValid(int16_t count) {
     return count >= 0 && count <= kMaxChannels;
 }
 
-// A name in the folder of `target` that no file has yet.
-std::string temporaryNameFor(const std::string& target) {
-    static std::mt19937 random{std::random_device{}()};
-    return target + ".~" + std::to_string(random() % 1000000) + ".tmp";
+// Message 9002 with the file and why it failed on a line of its own.
+void showFileError(Document& doc, const FileProblem& problem) {
+    doc.prompter->message(
+        Prompt::ofText(txt::kFileError, doc.text(txt::kFileError) + "\r\n" + problem.text()));
 }
 
-// Writes `bytes` to a new temporary file and renames it over `target`, so
-// the target is either the earlier file or the complete new one.
-bool replaceFile(const std::string& target, const std::vector<uint8_t>& bytes) {
-    std::error_code ec;
-    const fs::path targetPath = filePath(target);
-    const bool targetExists = fs::exists(targetPath, ec);
-    if (targetExists) {
-        // A file the user may not write to is not replaced behind his back.
-        std::fstream probe(targetPath, std::ios::in | std::ios::out | std::ios::binary);
-        if (!probe.is_open()) return false;
-    }
-    fs::path temp;
-    NewFileResult result = NewFileResult::NameTaken;
-    for (int attempt = 0; attempt < 20 && result == NewFileResult::NameTaken; ++attempt) {
-        temp = filePath(temporaryNameFor(target));
-        result = writeNewFile(temp, bytes);
-    }
-    if (result == NewFileResult::NameTaken) return false;
-    if (result == NewFileResult::Written) {
-        if (targetExists) fs::permissions(temp, fs::status(targetPath, ec).permissions(), ec);
-        fs::rename(temp, targetPath, ec);
-        if (!ec) return true;
-    }
-    fs::remove(temp, ec);
-    return false;
-}
-
-void showFileError(Document& doc) {
-    doc.tell(txt::kFileError);
+// A file that opened and read but is not a whole data file.
+void showNotADataFile(Document& doc, const std::string& path) {
+    showFileError(doc, {path, doc.text(txt::kNotWholeDataFile)});
 }
 
 }  // namespace
@@ -92,8 +47,8 @@ std::vector<uint8_t> documentFileBytes(const Document& doc) {
 bool saveDocumentAs(Document& doc, const std::string& path) {
     // The file copy only changes once the file is safely written: after a
     // failed save the document still counts as unsaved.
-    if (!replaceFile(path, documentFileBytes(doc))) {
-        showFileError(doc);
+    if (const auto problem = replaceFile(path, documentFileBytes(doc))) {
+        showFileError(doc, *problem);
         return false;
     }
     copyWorkToFile(doc);
@@ -109,12 +64,17 @@ bool saveDocument(Document& doc) {
 OpenResult openDocument(Document& doc, const std::string& path, const ProgramVersions& versions) {
     // Everything is checked on a private copy of the file; the document is
     // only touched once the file is accepted.
-    const auto bytes = readBytes(path, dat::kFileSize);
-    if (!bytes || bytes->size() < dat::kHeaderSize) {
-        showFileError(doc);
+    const FileBytes file = readFileBytes(path, dat::kFileSize);
+    if (file.problem) {
+        showFileError(doc, *file.problem);
         return OpenResult::Failed;
     }
-    const FileHeader header = dat::readHeader(*bytes);
+    const std::vector<uint8_t>& bytes = file.bytes;
+    if (bytes.size() < dat::kHeaderSize) {
+        showNotADataFile(doc, path);
+        return OpenResult::Failed;
+    }
+    const FileHeader header = dat::readHeader(bytes);
 
     if (cleanString(header.Model.view()) != cleanString(doc.ModelName)) {
         doc.tell(txt::kWrongModel);
@@ -135,15 +95,15 @@ OpenResult openDocument(Document& doc, const std::string& path, const ProgramVer
         return OpenResult::Refused;
     }
 
-    if (bytes->size() < dat::kFileSize) {
-        showFileError(doc);
+    if (bytes.size() < dat::kFileSize) {
+        showNotADataFile(doc, path);
         return OpenResult::Failed;
     }
     RadioData data;
     ChannelArray channels{};
-    dat::readFile(*bytes, data, channels);
+    dat::readFile(bytes, data, channels);
     if (!isCountValid(data.ChannelCount)) {
-        showFileError(doc);
+        showNotADataFile(doc, path);
         return OpenResult::Failed;
     }
     if (!isKnownBandMode(data.Header.HeaderBandMode)) {
@@ -161,11 +121,11 @@ OpenResult openDocument(Document& doc, const std::string& path, const ProgramVer
 }
 
 bool fullRead(Document& doc, const std::string& path) {
-    const auto bytes = readBytes(path, dat::kFileSize);
-    if (bytes && bytes->size() == dat::kFileSize) {
+    const FileBytes file = readFileBytes(path, dat::kFileSize);
+    if (!file.problem && file.bytes.size() == dat::kFileSize) {
         RadioData data;
         ChannelArray channels{};
-        dat::readFile(*bytes, data, channels);
+        dat::readFile(file.bytes, data, channels);
         if (isCountValid(data.ChannelCount) && isKnownBandMode(data.Header.HeaderBandMode)) {
             doc.FileData = data;
             doc.FileChannels = channels;
@@ -178,9 +138,9 @@ bool fullRead(Document& doc, const std::string& path) {
 }
 
 bool settingsOnlyRead(Document& doc, const std::string& path) {
-    const auto bytes = readBytes(path, dat::kSettingsSize);
-    if (bytes && bytes->size() == dat::kSettingsSize) {
-        doc.FileData = dat::readSettings(*bytes);
+    const FileBytes file = readFileBytes(path, dat::kSettingsSize);
+    if (!file.problem && file.bytes.size() == dat::kSettingsSize) {
+        doc.FileData = dat::readSettings(file.bytes);
         doc.FileData.ChannelCount = 0;
         refreshSettings(doc);
         return true;

@@ -19,7 +19,15 @@ NewFileResult writeNewFile(const std::filesystem::path& path, std::span<const ui
         if (ok) done += static_cast<std::size_t>(n);
     }
     ok = ok && ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok ? NewFileResult::Written : NewFileResult::Failed;
+    // The first failure is the reason; closing must not overwrite it.
+    const int error = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!ok) errno = error;
+    return closed && ok ? NewFileResult::Written : NewFileResult::Failed;
+}
+
+std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
+    return std::fopen(path.c_str(), mode);
 }
 
 }  // namespace zq61

@@ -2,11 +2,11 @@
 
 #include <SimpleIni.h>
 
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <optional>
 #include <system_error>
 
+#include "model/file_io.h"
 #include "model/file_paths.h"
 
 namespace zq61 {
@@ -32,23 +32,13 @@ std::string cutCharacters(const std::string& text, std::size_t maxChars) {
     return text;
 }
 
-// The whole file; nothing when it cannot be opened or read. SimpleIni's own
-// loading opens files by narrow path, which on Windows misses any folder
-// named outside the system's code page.
-std::optional<std::string> readWholeFile(const std::string& path) {
-    std::ifstream in(filePath(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string data;
-    char chunk[4096];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
-        data.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return std::nullopt;
-    return data;
-}
-
+// SimpleIni's own loading opens files by narrow path, which on Windows
+// misses any folder named outside the system's code page: the file is read
+// here and handed over.
 bool load(CSimpleIniA& ini, const std::string& path) {
-    const auto data = readWholeFile(path);
-    return data && ini.LoadData(*data) >= 0;
+    const FileBytes file = readFileBytes(path);
+    return !file.problem &&
+           ini.LoadData(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()) >= 0;
 }
 
 }  // namespace
@@ -66,23 +56,36 @@ std::string readProfileString(const std::string& path, const std::string& sectio
 }
 
 bool writeProfileString(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value) {
+                        const std::string& value, FileProblem* why) {
     CSimpleIniA ini;
     std::error_code ec;
     // A file that exists but cannot be read is never replaced by a new one:
     // that would lose every other key in it.
-    if (std::filesystem::exists(filePath(path), ec) && !load(ini, path)) return false;
+    if (std::filesystem::exists(filePath(path), ec)) {
+        const FileBytes file = readFileBytes(path);
+        if (file.problem) {
+            if (why) *why = *file.problem;
+            return false;
+        }
+        const SI_Error loaded =
+            ini.LoadData(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
+        if (loaded < 0) {
+            if (why) *why = {path, systemReason(loaded == SI_NOMEM ? ENOMEM : EILSEQ)};
+            return false;
+        }
+    }
     // Written as key=value, the way the installed files and every earlier
     // version of the program wrote them.
     ini.SetSpaces(false);
     ini.SetValue(section.c_str(), key.c_str(), value.c_str());
     // Lines end as the platform's own text files do (CR LF on Windows).
-    std::string data;
-    if (ini.Save(data) < 0) return false;
-    std::ofstream out(filePath(path), std::ios::binary | std::ios::trunc);
-    out << data;
-    out.close();
-    return !out.fail();
+    // Made in memory and put in place whole: a full disk or a crash never
+    // leaves the file empty or cut short.
+    std::string text;
+    ini.Save(text, false);
+    const auto problem = replaceFile(path, text);
+    if (problem && why) *why = *problem;
+    return !problem;
 }
 
 }  // namespace zq61

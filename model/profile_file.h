@@ -10,6 +10,8 @@
 
 namespace zq61 {
 
+struct FileProblem;
+
 // The value of `key` in `section`, trimmed, cut to `bufferSize` - 1
 // characters (UTF-8 characters, not bytes). A missing file, section or key
 // gives `def`.
@@ -17,9 +19,10 @@ std::string readProfileString(const std::string& path, const std::string& sectio
                               const std::string& key, const std::string& def,
                               std::size_t bufferSize);
 
-// Writes one key, creating the file and section when needed. Returns false
-// when the file cannot be written.
-bool writeProfileString(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& value);
+// Writes one key, creating the file and section when needed; the file is
+// replaced whole, never changed in place. Returns false when the file cannot
+// be read or written, with the file and the reason in `why` when given.
+bool writeProfileString(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value, FileProblem* why = nullptr);
 
 }  // namespace zq61

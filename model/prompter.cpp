@@ -12,6 +12,8 @@ const char* fixedText(FixedText kind) {
             return "Not IsNumeric";
         case FixedText::CountryModeError:
             return "Country Mode Error!";
+        case FixedText::LanguageFileUnreadable:
+            return "The language file cannot be read, so the program shows no texts:";
         case FixedText::None:
         case FixedText::WindowError:
         case FixedText::SystemReason:

@@ -11,12 +11,13 @@ enum class PromptAnswer { Ok, Cancel, Yes, No, Retry };
 // The few texts the program holds itself instead of the language files.
 enum class FixedText {
     None,
-    PasswordFailure,   // "PassWord Failure!"
-    NoToneFeature,     // the radio lacks CTCSS/DCS
-    NotNumeric,        // "Not IsNumeric" (may be followed by what was not numeric)
-    CountryModeError,  // "Country Mode Error!"
-    WindowError,       // a window's own error text (the name of what failed)
-    SystemReason,      // the operating system's own words (why a port failed)
+    PasswordFailure,         // "PassWord Failure!"
+    NoToneFeature,           // the radio lacks CTCSS/DCS
+    NotNumeric,              // "Not IsNumeric" (may be followed by what was not numeric)
+    CountryModeError,        // "Country Mode Error!"
+    WindowError,             // a window's own error text (the name of what failed)
+    SystemReason,            // the operating system's own words (why a port failed)
+    LanguageFileUnreadable,  // no text can come from the language file itself
 };
 
 // The text of a fixed kind; "" for None, WindowError and SystemReason.

@@ -1,43 +1,28 @@
 #include "platform/backup_store.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
+#include <filesystem>
 #include <set>
+#include <system_error>
 
-#include "model/bands.h"
+#include "model/backup_names.h"
+#include "model/file_io.h"
 
 namespace zq61 {
 namespace {
 
-const char* const kExtensions[] = {".dat", ".img", ".info"};
-
-// "2026-12-08_091800.123Z_" starts every backup's name.
-const QRegularExpression& stemPattern() {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^\d{4}-\d{2}-\d{2}_\d{6}\.\d{3}Z_[A-Za-z0-9_-]*$)"));
-    return pattern;
-}
-
-// Letters, digits and '-' of a text; anything else becomes '_'.
-QString nameSafe(const std::string& text) {
-    QString out;
-    for (const char c : text) {
-        const bool safe =
-            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
-        out += safe ? QChar(c) : QChar('_');
-    }
-    return out.isEmpty() ? QStringLiteral("unknown") : out;
-}
-
 QString stemFor(const BackupContent& content, const QDateTime& when) {
-    const std::string band = bandModeName(content.bandMode);
-    return when.toUTC().toString(QStringLiteral("yyyy-MM-dd_HHmmss.zzz")) + "Z_" +
-           nameSafe(content.model) + "_" + nameSafe(band.empty() ? "unknown" : band);
+    const QDateTime utc = when.toUTC();
+    const QDate d = utc.date();
+    const QTime t = utc.time();
+    return QString::fromStdString(
+        backupStem(backupNameOf(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(),
+                                t.msec(), content.model, content.bandMode)));
 }
 
 bool writeWhole(const QString& path, const std::vector<uint8_t>& bytes, QString& error) {
@@ -64,15 +49,17 @@ BackupResult BackupStore::save(const BackupContent& content, const QDateTime& wh
     BackupResult result;
     const QString folder = QString::fromStdString(folder_);
     QDir dir(folder);
-    if (!dir.mkpath(QStringLiteral("."))) {
-        result.error = "the backup folder " + folder_ + " cannot be created";
+    std::error_code ec;
+    std::filesystem::create_directories(folder_, ec);
+    if (ec || !dir.exists()) {
+        result.error = folder_ + ": " + (ec ? ec.message() : systemReason(ENOTDIR));
         return result;
     }
     // Two reads within one millisecond: the later one moves on a millisecond.
     QDateTime at = when;
     QString stem = stemFor(content, at);
     const auto taken = [&dir](const QString& name) {
-        return std::any_of(std::begin(kExtensions), std::end(kExtensions),
+        return std::any_of(std::begin(kBackupExtensions), std::end(kBackupExtensions),
                            [&](const char* e) { return dir.exists(name + e); });
     };
     while (taken(stem)) {
@@ -83,7 +70,7 @@ BackupResult BackupStore::save(const BackupContent& content, const QDateTime& wh
     QStringList written;
     for (std::size_t i = 0; i < std::size(parts); ++i) {
         if (i != 1 && parts[i]->empty()) continue;  // the image is always kept
-        const QString path = dir.filePath(stem + kExtensions[i]);
+        const QString path = dir.filePath(stem + kBackupExtensions[i]);
         QString error;
         if (!writeWhole(path, *parts[i], error)) {
             for (const QString& w : written)
@@ -102,13 +89,8 @@ BackupResult BackupStore::save(const BackupContent& content, const QDateTime& wh
 std::vector<std::string> BackupStore::list() const {
     std::set<std::string, std::greater<>> stems;
     const QDir dir(QString::fromStdString(folder_));
-    for (const QFileInfo& file : dir.entryInfoList(QDir::Files)) {
-        const QString stem = file.completeBaseName();
-        const QString suffix = "." + file.suffix();
-        const bool ours = std::any_of(std::begin(kExtensions), std::end(kExtensions),
-                                      [&](const char* e) { return suffix == e; });
-        if (ours && stemPattern().match(stem).hasMatch()) stems.insert(stem.toStdString());
-    }
+    for (const QString& file : dir.entryList(QDir::Files))
+        if (const auto stem = backupStemOfFile(file.toStdString())) stems.insert(*stem);
     return {stems.begin(), stems.end()};
 }
 
@@ -116,7 +98,7 @@ void BackupStore::prune(int keep) const {
     const std::vector<std::string> stems = list();
     const QDir dir(QString::fromStdString(folder_));
     for (std::size_t i = static_cast<std::size_t>(std::max(keep, 1)); i < stems.size(); ++i)
-        for (const char* extension : kExtensions)
+        for (const char* extension : kBackupExtensions)
             QFile::remove(dir.filePath(QString::fromStdString(stems[i]) + extension));
 }
 

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "platform/settings_store.h"
+
 namespace zq61 {
 namespace {
 
@@ -17,9 +19,10 @@ bool verifyAfterWrite() {
     return store().value(kVerifyKey, false).toBool();
 }
 
-void setVerifyAfterWrite(bool on) {
+std::optional<FileProblem> setVerifyAfterWrite(bool on) {
     QSettings settings = store();
     settings.setValue(kVerifyKey, on);
+    return saveSettingsStore(settings);
 }
 
 }  // namespace zq61

@@ -1,12 +1,12 @@
 #include "print/print_document.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QTextDocument>
 
 #include "model/print_layout.h"
@@ -79,9 +79,13 @@ void printLayout(const PrintLayout& layout, QPagedPaintDevice& device) {
     makePrintTextDocument(layout)->print(&device);
 }
 
-bool writePdf(const PrintLayout& layout, const QString& path, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+bool writePdf(const PrintLayout& layout, const QString& path, QString& error,
+              const QPageLayout& page) {
+    // Written beside the target and put in its place only when complete: a
+    // full disk shows in commit(), with its reason, and leaves an earlier
+    // file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
         return false;
     }
@@ -89,19 +93,20 @@ bool writePdf(const PrintLayout& layout, const QString& path, QString& error) {
         QPdfWriter pdf(&file);
         pdf.setTitle(QString::fromStdString(layout.title));
         pdf.setCreator(QString::fromStdString(layout.title));
-        // The text layout keeps a margin of 2 cm on every side itself.
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        pdf.setPageLayout(page);
         printLayout(layout, pdf);
     }
-    // A full disk shows only once the pages are out.
-    if (file.error() != QFileDevice::NoError || !file.flush()) {
+    if (!file.commit()) {
         error = file.errorString();
-        file.close();
-        file.remove();
         return false;
     }
     return true;
+}
+
+QPageLayout a4PageLayout() {
+    // The text layout keeps a margin of 2 cm on every side itself.
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
 }
 
 }  // namespace zq61

@@ -6,6 +6,7 @@
 // program's print preview and `zq61-cli print` both print through here, so
 // the paper and the PDF look the same.
 
+#include <QPageLayout>
 #include <QString>
 #include <memory>
 
@@ -23,8 +24,13 @@ std::unique_ptr<QTextDocument> makePrintTextDocument(const PrintLayout& layout);
 // Prints every page onto `device` (a printer, or a PDF writer).
 void printLayout(const PrintLayout& layout, QPagedPaintDevice& device);
 
-// Writes the printout as a PDF file (A4). Returns false, with the reason in
-// `error`, when the file cannot be written; a failed file is removed.
-bool writePdf(const PrintLayout& layout, const QString& path, QString& error);
+// A4 upright, without margins of the paper's own (the printout keeps its own).
+QPageLayout a4PageLayout();
+
+// Writes the printout as a PDF file on pages of `page`. Returns false, with
+// the operating system's reason in `error`, when the file cannot be written;
+// an earlier file of that name then stays as it was.
+bool writePdf(const PrintLayout& layout, const QString& path, QString& error,
+              const QPageLayout& page = a4PageLayout());
 
 }  // namespace zq61

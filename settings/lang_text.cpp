@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "model/file_io.h"
 #include "model/profile_file.h"
 
 namespace zq61 {
@@ -35,6 +36,10 @@ std::string languageSection(int id) {
 std::string LangText::text(int id) const {
     return readProfileString(languageFilePath(settings_), languageSection(id), std::to_string(id),
                              "", kTextBuffer);
+}
+
+std::optional<FileProblem> LangText::fileProblem() const {
+    return readFileBytes(languageFilePath(settings_), 1).problem;
 }
 
 }  // namespace zq61

@@ -7,6 +7,7 @@
 //     texts.text(txt::kMenuFile);      // "&File" or its translation
 // A change of settings.LanguageFileName shows in the next lookup.
 
+#include <optional>
 #include <string>
 
 #include "model/texts.h"
@@ -26,6 +27,10 @@ class LangText : public Texts {
     // The text, trimmed and at most 254 characters long; empty when the
     // file, its section or the key is missing.
     std::string text(int id) const override;
+
+    // Why the language file cannot be read (every text is then empty);
+    // nothing when it can.
+    std::optional<FileProblem> fileProblem() const;
 
   private:
     const Settings& settings_;

@@ -1,9 +1,11 @@
 // Setting.ini: four opaque bytes at the start of the file, read at start-up
 // and written back unchanged when the program ends.
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 #include "model/file_paths.h"
 #include "settings/settings.h"
@@ -26,8 +28,9 @@ void loadSettingBytes(Settings& settings) {
     }
     if (status.type() == fs::file_type::not_found) {
         // Created empty, as opening the file always did; reads as zeros.
-        std::ofstream create(path, std::ios::binary);
-        settings.ReservedSettingBytes = create ? std::array<uint8_t, 4>{} : kUnreadableBytes;
+        const auto problem = replaceFile(settingBytesPath(settings), std::string_view());
+        settings.ReservedSettingBytes = problem ? kUnreadableBytes : std::array<uint8_t, 4>{};
+        if (problem) settings.WriteProblems.push_back(*problem);
         return;
     }
     if (status.type() != fs::file_type::regular) {
@@ -46,20 +49,28 @@ void loadSettingBytes(Settings& settings) {
         settings.ReservedSettingBytes[i] = static_cast<uint8_t>(bytes[i]);
 }
 
-bool saveSettingBytes(const Settings& settings) {
-    const std::filesystem::path path = filePath(settingBytesPath(settings));
-    // Only the first four bytes are replaced; the file is created when missing.
-    std::fstream out(path, std::ios::binary | std::ios::in | std::ios::out);
-    if (!out.is_open()) {
-        std::error_code ec;
-        if (std::filesystem::exists(path, ec) || ec) return false;
-        out.open(path, std::ios::binary | std::ios::out);
-        if (!out.is_open()) return false;
+bool saveSettingBytes(Settings& settings) {
+    const std::string path = settingBytesPath(settings);
+    // Only the first four bytes change; whatever follows them stays. The
+    // file is replaced whole, so a full disk never leaves it empty.
+    std::vector<uint8_t> bytes;
+    std::error_code ec;
+    if (std::filesystem::exists(filePath(path), ec)) {
+        FileBytes file = readFileBytes(path);
+        if (file.problem) {
+            settings.WriteProblems.push_back(*file.problem);
+            return false;
+        }
+        bytes = std::move(file.bytes);
     }
-    out.seekp(0);
-    out.write(reinterpret_cast<const char*>(settings.ReservedSettingBytes.data()), 4);
-    out.close();
-    return !out.fail();
+    if (bytes.size() < 4) bytes.resize(4);
+    std::copy(settings.ReservedSettingBytes.begin(), settings.ReservedSettingBytes.end(),
+              bytes.begin());
+    if (const auto problem = replaceFile(path, bytes)) {
+        settings.WriteProblems.push_back(*problem);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace zq61

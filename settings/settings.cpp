@@ -27,12 +27,18 @@ std::string readSetup(const Settings& settings, const char* key) {
     return readProfileString(mySetupPath(settings), kSection, key, "", kValueBuffer);
 }
 
-// Writes one key, creating the settings folder when it is missing.
-bool writeSetup(const Settings& settings, const char* key, const std::string& value) {
+// Writes one key, creating the settings folder when it is missing; a
+// failure is kept for the program to tell.
+bool writeSetup(Settings& settings, const char* key, const std::string& value) {
     const std::string path = mySetupPath(settings);
     std::error_code ec;
     std::filesystem::create_directories(filePath(path).parent_path(), ec);
-    return writeProfileString(path, kSection, key, value);
+    FileProblem why;
+    if (writeProfileString(path, kSection, key, value, &why)) return true;
+    // A folder that could not be made is the reason, not the missing file.
+    if (ec) why.reason = ec.message();
+    settings.WriteProblems.push_back(why);
+    return false;
 }
 
 // Whether `file` can be written without changing it: a file that is there

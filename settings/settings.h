@@ -19,6 +19,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "model/file_io.h"
 
 namespace zq61 {
 
@@ -45,6 +48,10 @@ struct Settings {
     // installation's own files cannot be written (a package under /usr);
     // empty: in the installation, as staged.
     std::string UserSettingsFolder;
+    // The settings files of this run that could not be written, and why,
+    // in order; the program tells the user (once for each folder) and
+    // clears the list. The choices still hold until the program ends.
+    std::vector<FileProblem> WriteProblems;
 };
 
 // The installation folder that holds Version.ini and language/mysetup.ini:
@@ -84,13 +91,13 @@ std::string languageFileNameFor(int16_t language);
 // "IsFirstRun" becomes 0; later runs take "CurrentLanguage" from the file
 // (a number other than 1 or 2 is kept but the locale's file stays in use).
 // Writes "comPort" and "CurrentLanguage" back every time. Write failures
-// are not reported.
+// are added to WriteProblems.
 void readStartupSettings(Settings& settings, const std::string& localeName);
 
 // The language dialog's OK: n becomes the current language (remembering
 // the shown one so the main window re-applies its texts) and is written to
 // mysetup.ini even when unchanged. Returns false when the file could not
-// be written; the choice still holds for this run.
+// be written (added to WriteProblems); the choice still holds for this run.
 bool applyLanguageChoice(Settings& settings, int16_t language);
 
 // The port dialog's OK: stores the port number, and the device path (empty
@@ -99,9 +106,11 @@ bool applyPortChoice(Settings& settings, int16_t portNumber, const std::string& 
 
 // Setting.ini: four bytes kept unchanged from start to end of the run. A
 // missing file is created and reads as 00 00 00 00; any error gives
-// 00 00 00 01. Saving returns false (and changes nothing else) on error.
+// 00 00 00 01; a file that cannot be made is added to WriteProblems.
+// Saving replaces the file whole (through a temporary file); it returns
+// false on error, added to WriteProblems, and changes nothing else.
 void loadSettingBytes(Settings& settings);
-bool saveSettingBytes(const Settings& settings);
+bool saveSettingBytes(Settings& settings);
 
 // Whether the operating system is the NT 6.0 generation; false off Windows.
 bool detectIsNt60();

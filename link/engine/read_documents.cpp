@@ -1,5 +1,8 @@
 #include "link/engine/read_documents.h"
 
+#include <algorithm>
+
+#include "model/backup_names.h"
 #include "model/bands.h"
 #include "model/document.h"
 #include "model/document_copies.h"
@@ -18,6 +21,17 @@ void documentOfImage(Document& doc, const MemoryBytes& image, int bandMode,
                      const std::string& programDir) {
     prepareReadDocument(doc, programDir);
     UnpackDocument(doc, image, bandMode);
+}
+
+ImageFileResult documentOfImageFile(Document& doc, std::span<const uint8_t> bytes,
+                                    std::string_view fileName, const std::string& programDir) {
+    MemoryBytes image{};
+    if (bytes.size() != image.size()) return ImageFileResult::WrongSize;
+    const int bandMode = bandModeOfBackupFile(fileName);
+    if (bandMode < 0) return ImageFileResult::NoBandMode;
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+    documentOfImage(doc, image, bandMode, programDir);
+    return ImageFileResult::Done;
 }
 
 void holdAsTheRadioDoes(Document& doc) {

@@ -6,7 +6,9 @@
 // with the radio does not list what the radio cannot store (such as the
 // scan switch of the VFO slot).
 
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "link/engine/memory_map.h"
 
@@ -21,6 +23,12 @@ void prepareReadDocument(Document& doc, const std::string& programDir);
 // A fresh document (as above) holding `image` of a radio in `bandMode`.
 void documentOfImage(Document& doc, const MemoryBytes& image, int bandMode,
                      const std::string& programDir);
+
+// A backup's memory image file as a document: its bytes (a whole image)
+// and its name, whose end tells the band mode ("..._HF.img").
+enum class ImageFileResult { Done, WrongSize, NoBandMode };
+ImageFileResult documentOfImageFile(Document& doc, std::span<const uint8_t> bytes,
+                                    std::string_view fileName, const std::string& programDir);
 
 // The working copy packed into a memory image and unpacked again. A
 // document the radio could not take (a frequency that is not a number)

@@ -60,6 +60,7 @@ bool TransferEngine::OpenRadioPort() {
     lastRequest_.clear();
     listening_ = Listening::Off;
     radioProgramming_ = false;
+    portLostReason_.clear();
 
     if (port_.isOpen()) port_.close();
     if (!port_.open()) {
@@ -129,6 +130,8 @@ void TransferEngine::sendPhaseRequest() {
 // echo (unless the cable has none) and the phase's reply, and its reply time
 // starts.
 void TransferEngine::send(const std::vector<uint8_t>& frame) {
+    // The port went away while a question was up: nothing can go out.
+    if (!portLostReason_.empty()) return endWithPortLost();
     const PhaseRow& r = row();
     EchoLength = EchoAbsent ? 0 : static_cast<int>(frame.size());
     timer_.start(r.timeoutMs);
@@ -425,6 +428,31 @@ void TransferEngine::infoFailurePrompt() {
     ++retriesUsed_;
     blockIndex_ = -1;
     SendHandshake();
+}
+
+// ---- a port that went away ----
+
+void TransferEngine::OnPortLost(const std::string& reason) {
+    if (!isBusy()) return;
+    trace_.note("port lost: " + reason);
+    portLostReason_ = reason.empty() ? "?" : reason;
+    timer_.stop();
+    listening_ = Listening::Off;
+    // A question that is up is answered first; what it leads to ends the
+    // transfer (see send()).
+    if (!prompting_) endWithPortLost();
+}
+
+void TransferEngine::endWithPortLost() {
+    // Once the end request is out every frame is in: as when its answer is
+    // missing, the transfer succeeded.
+    if (phase_ == TransferPhase::End) return EndTransfer(TransferResult::Success);
+    std::string shown = text(txt::kLinkLost) + "\r\n" + portLostReason_;
+    if (operation_ == TransferOperation::Write && phase_ == TransferPhase::Blocks &&
+        blockIndex_ >= 0)
+        shown += "\r\n" + text(txt::kRadioPartlyWritten);
+    tell(Prompt::ofText(txt::kLinkLost, shown, PromptIcon::Error));
+    if (isBusy()) EndTransfer(TransferResult::Failed);
 }
 
 // ---- the end ----

@@ -16,6 +16,8 @@
 // Events (called by the serial and timer adapters):
 //   OnBytesArrived(bytes)   the receive threshold was reached
 //   OnReplyTimeout()        the reply timer fired
+//   OnPortLost(reason)      the port went away (a cable or adapter pulled
+//                           out); the adapter has closed it
 //
 // A read or write opens the progress window through the host and then sends
 // the handshake itself; the window must not block that call. Every prompt
@@ -99,6 +101,13 @@ class TransferEngine {
     // ---- events ----
     void OnBytesArrived(std::span<const uint8_t> bytes);
     void OnReplyTimeout();
+    // Ends the running transfer at once with message kLinkLost and `reason`
+    // (the port and the system's words), adding that the radio is partly
+    // written when write frames had gone out. Once every frame is in (the
+    // end request is out) the transfer still succeeds, as when the end's
+    // answer is missing. While a question is up the transfer ends as soon as
+    // it is answered.
+    void OnPortLost(const std::string& reason);
 
     bool isBusy() const { return operation_ != TransferOperation::None; }
     TransferSnapshot snapshot() const;
@@ -169,6 +178,7 @@ class TransferEngine {
     void linkFailurePrompt();
     void infoFailurePrompt();
     void UpdateProgress();
+    void endWithPortLost();
 
     // ---- prompts: every message and question of a transfer goes here ----
     void tell(int textId, PromptIcon icon);
@@ -203,6 +213,10 @@ class TransferEngine {
     // stays in programming mode until it is.
     bool radioProgramming_ = false;
     bool radioRefused_ = false;
+    // A question or message of this transfer is up.
+    bool prompting_ = false;
+    // Why the port went away during this transfer; empty while it is there.
+    std::string portLostReason_;
 
     // ---- counters of the running transfer ----
     int blockIndex_ = -1;

@@ -24,10 +24,13 @@ auto TransferEngine::withRepliesPaused(F&& ask) {
     struct Restore {
         TransferEngine& engine;
         Listening value;
+        bool prompting;
         ~Restore() {
+            engine.prompting_ = prompting;
             if (engine.isBusy()) engine.listening_ = value;
         }
-    } restore{*this, before};
+    } restore{*this, before, prompting_};
+    prompting_ = true;
     return ask();
 }
 

@@ -28,6 +28,10 @@ class TransferTrace {
     void received(std::span<const uint8_t> delivery);
     // Shows the first `count` bytes of the last delivery, after `label`.
     void show(const char* label, size_t count) const;
+    // A line of its own, for what is not a frame (the port went away).
+    void note(const std::string& text) const {
+        if (sink_) sink_(text);
+    }
 
   private:
     void line(const char* label, std::span<const uint8_t> bytes,

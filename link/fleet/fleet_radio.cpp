@@ -55,6 +55,8 @@ FleetRadio::FleetRadio(const FleetJob& job, const std::string& port, const Texts
     prompter_.setNoteSink([this](const std::string& line) { note(line); });
     port_.setPortName(QString::fromStdString(port));
     port_.setReceiver([this](std::span<const uint8_t> bytes) { engine_.OnBytesArrived(bytes); });
+    // A pulled cable ends this radio's transfer at once (the engine tells why).
+    port_.setLostHandler([this](const std::string& reason) { engine_.OnPortLost(reason); });
     port_.setNoteSink([this](const QString& line) {
         recorder_.line(line.toStdString());
         if (job_.trace) note(line.toStdString());

@@ -182,11 +182,19 @@ void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     if (draining_) return releaseDevice();  // nothing waits for it any more
     // The device went away (adapter unplugged, the other end of a
     // pseudo-terminal closed): the port is closed so that it does not keep
-    // signalling; the transfer runs into its time-outs and says so.
+    // signalling, and the transfer hears of it at once, from the event loop
+    // rather than from inside the port's own signal.
     if (error == QSerialPort::ResourceError) {
         errorText_ = port_.errorString();
         buffer_.clear();
         releaseDevice();
+        const std::string reason = (name_ + ": " + errorText_).toStdString();
+        QMetaObject::invokeMethod(
+            this,
+            [this, reason] {
+                if (lostHandler_) lostHandler_(reason);
+            },
+            Qt::QueuedConnection);
     }
 }
 

@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "link/engine/link_interfaces.h"
@@ -51,6 +52,12 @@ class QtSerialLink : public QObject, public SerialLink {
     void setPortName(const QString& name) { name_ = name; }
     QString portName() const { return name_; }
     void setReceiver(Receiver receiver) { receiver_ = std::move(receiver); }
+    // Told (from the event loop, after the port was closed) when the device
+    // goes away while open, with the port's name and the system's reason:
+    // the transfer engine's OnPortLost.
+    void setLostHandler(std::function<void(const std::string&)> handler) {
+        lostHandler_ = std::move(handler);
+    }
     // Hears a line for each open: "port /dev/ttyUSB0 opened, low latency: set".
     void setNoteSink(NoteSink sink) { noteSink_ = std::move(sink); }
     // What the driver said to the low-latency request of the last open.
@@ -85,6 +92,7 @@ class QtSerialLink : public QObject, public SerialLink {
     QString openedName_;  // the port of the device held open
     QString errorText_;
     Receiver receiver_;
+    std::function<void(const std::string&)> lostHandler_;
     NoteSink noteSink_;
     LowLatencyOutcome lowLatency_;
     std::vector<uint8_t> buffer_;

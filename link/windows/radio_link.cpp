@@ -4,6 +4,7 @@
 
 #include "app/app_context.h"
 #include "app/main_window.h"
+#include "app/settings_problems.h"
 #include "app/window_names.h"
 #include "link/engine/memory_meaning.h"
 #include "link/engine/read_documents.h"
@@ -34,6 +35,7 @@ RadioLink::RadioLink(MainWindow& main)
       recorder_(TransferLog(ctx_.logFolderPath()), TransferRecorder::programName()),
       portLister_(presentPorts) {
     port_.setReceiver([this](std::span<const uint8_t> bytes) { engine_.OnBytesArrived(bytes); });
+    port_.setLostHandler([this](const std::string& reason) { engine_.OnPortLost(reason); });
     timer_.setHandler([this] { engine_.OnReplyTimeout(); });
     // Every port note and frame goes into the transfer log.
     port_.setNoteSink([this](const QString& note) { recorder_.line(note.toStdString()); });
@@ -218,6 +220,7 @@ void RadioLink::choosePort() {
     FrmSetComm dialog(ctx_.texts, ctx_.settings, portLister_, &main_);
     const int result = main_.runModal ? main_.runModal(dialog) : dialog.exec();
     if (result == QDialog::Accepted) main_.ApplyMainTexts();
+    tellSettingsProblems(ctx_);
 }
 
 void RadioLink::closePort() {
@@ -278,11 +281,12 @@ void RadioLink::keepBackupOfRead() {
                         ctx_.settings.ProgramFolder},
                        *ctx_.document.prompter, ctx_.texts);
     lastBackupPath_ = backup.path;
-    if (!backup.saved)
-        ctx_.document.prompter->message(
-            Prompt::ofText(txt::kBackupNotWritten,
-                           ctx_.document.text(txt::kBackupNotWritten) + "\r\n" + backup.error,
-                           PromptIcon::Warning));
+    // A folder that cannot take backups is told once, with the file or
+    // folder and why; the reads go on without them.
+    if (backup.saved || !backupFoldersTold_.insert(ctx_.backupFolderPath()).second) return;
+    ctx_.document.prompter->message(Prompt::ofText(
+        txt::kBackupNotWritten, ctx_.document.text(txt::kBackupNotWritten) + "\r\n" + backup.error,
+        PromptIcon::Warning));
 }
 
 // The document read from the radio: untitled, its texts, its channels.

@@ -19,6 +19,7 @@
 #include <QString>
 #include <QTimer>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,8 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
     MemoryBytes written_{};     // the image of the write being verified
     std::vector<Difference> comparison_;
     std::string lastBackupPath_;
+    // Backup folders the user was told cannot be written.
+    std::set<std::string> backupFoldersTold_;
 };
 
 }  // namespace zq61::gui

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A radio that loses, delays and spoils answers: with retries the transfers
-# either succeed with the right data or fail cleanly; a radio that goes
-# away mid-transfer ends the command instead of hanging it.
+# either succeed with the right data or fail cleanly; a cable pulled out
+# mid-transfer ends the command at once and says why.
 set -uo pipefail
 cli="$1"
 sim="$2"
@@ -31,16 +31,28 @@ for seed in 11; do  # a seed whose read needs the link failure prompt once
         fail "seed $seed: a successful write left other memory"
 done
 
-# The radio goes away in the middle of a read.
-start_sim --pace
-timeout -k 5 60 "$cli" read --port "$port" "$work/gone.dat" >"$work/out" 2>"$work/err" &
-reader=$!
-sleep 1
-kill -TERM "$sim_pid"
-wait "$sim_pid"
-wait "$reader"
-status=$?
-[ "$status" -eq 1 ] || fail "a read from a radio that went away ended with $status"
+# The cable is pulled out (the device goes away after so many answers)
+# during a read, a write, the read-back of a verify and a comparison: each
+# command ends at once, without time-outs or the failure prompt, naming the
+# port and the system's reason; a write says the radio is partly written;
+# nothing is saved.
+lost="The connection to the radio was lost:"
+cases=("100||read $work/gone.dat"
+       "100|The radio is only partly written.|write $work/ham.dat"
+       "600|Verify failed|write --verify $work/ham.dat"
+       "100||diff --no-backup $work/ham.dat radio")
+for case in "${cases[@]}"; do
+    IFS='|' read -r answers also args <<<"$case"
+    start_sim --vanish-after "$answers"
+    # shellcheck disable=SC2086
+    expect_exit 1 $args --port "$port"
+    grep -qF "$lost" "$work/err" && grep -qF "$port: " "$work/err" ||
+        fail "$args: the lost cable was not told with its port: $(tail -n 3 "$work/err")"
+    [ -z "$also" ] || grep -qF "$also" "$work/err" || fail "$args: '$also' was not said"
+    grep -q "Communication with the radio failed" "$work/err" &&
+        fail "$args: a lost cable went through the failure prompt"
+    stop_sim
+done
 [ -e "$work/gone.dat" ] && fail "a broken read saved a file"
 
 finish

@@ -15,13 +15,18 @@ cmake --build "$build"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-for target in engine_replies_fuzz dat_file_fuzz; do
+# Each target with the longest input it is given: the ini files and names
+# are read whole for every lookup, so short inputs keep the runs quick.
+for entry in engine_replies_fuzz:26000 dat_file_fuzz:26000 csv_import_fuzz:26000 \
+             profile_files_fuzz:1024 version_table_fuzz:4096 backup_names_fuzz:256 \
+             backup_image_fuzz:7700; do
+    target="${entry%%:*}"
     corpus="$build/corpus/$target"
     rm -rf "$corpus"
     mkdir -p "$corpus"
     echo "fuzzing $target for ${seconds} s"
     "$build/tests/fuzz/$target" -seed=1 -max_total_time="$seconds" -timeout=10 \
-        -max_len=26000 -print_final_stats=1 -artifact_prefix="$build/$target-" \
+        -max_len="${entry##*:}" -print_final_stats=1 -artifact_prefix="$build/$target-" \
         "$corpus" "$build/tests/fuzz/seeds/$target" 2>"$build/$target.log" || {
         tail -n 40 "$build/$target.log" >&2
         echo "FAIL: $target (log: $build/$target.log)" >&2

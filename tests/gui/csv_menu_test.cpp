@@ -211,14 +211,17 @@ class CsvMenuTest : public QObject {
         action(c.main, "mnuExportCsvChirp")->trigger();
         QCOMPARE(c.r.prompter.shown.size(), said);
 
-        // Files that cannot be read or written are named in a message.
+        // Files that cannot be read or written are named in a message, with
+        // the system's reason.
         c.r.dialogs.openAnswers = {dir_.filePath("missing.csv")};
         action(c.main, "mnuImportCsv")->trigger();
         QCOMPARE(lastShown(c)->textId, txt::kCsvCannotRead);
-        QVERIFY(lastShown(c)->text.find("missing.csv") != std::string::npos);
+        QVERIFY(lastShown(c)->text.find("missing.csv: No such file or directory") !=
+                std::string::npos);
         c.r.dialogs.saveAnswers = {dir_.filePath("no-such-folder/x.csv")};
         action(c.main, "mnuExportCsvFull")->trigger();
         QCOMPARE(lastShown(c)->textId, txt::kCsvCannotWrite);
+        QVERIFY(lastShown(c)->text.find("x.csv: ") != std::string::npos);
     }
 };
 

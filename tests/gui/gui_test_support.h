@@ -136,10 +136,14 @@ class CountingRadio : public gui::RadioCommands {
 // main window once the splash has ended.
 class GuiRun {
   public:
-    explicit GuiRun(const QString& mysetup = QString(), const std::string& locale = "en_US.UTF-8")
+    // `programFolder`: an installation of the test's own instead of the
+    // temporary one.
+    explicit GuiRun(const QString& mysetup = QString(), const std::string& locale = "en_US.UTF-8",
+                    const QString& programFolder = QString())
         : install(mysetup),
-          run(std::make_unique<gui::ProgramRun>(install.programFolder(), prompter, dialogs,
-                                                locale)) {
+          run(std::make_unique<gui::ProgramRun>(
+              programFolder.isEmpty() ? install.programFolder() : programFolder, prompter, dialogs,
+              locale)) {
         run->context().radio = &radio;
         gui::registerEditorWindows(run->context().windows);
     }

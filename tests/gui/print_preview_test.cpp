@@ -70,7 +70,8 @@ class PrintPreviewTest : public QObject {
         QVERIFY(out.size() > 1000);
     }
 
-    // A PDF file that cannot be written is told, not passed over.
+    // A PDF file that cannot be written is told with the system's reason,
+    // not passed over.
     void aPrintoutThatCannotBeWrittenIsReported() {
         GuiRun r;
         gui::MainWindow& main = r.start();
@@ -87,7 +88,8 @@ class PrintPreviewTest : public QObject {
         };
         action(main, "mnuFilePrintPreview")->trigger();
         QVERIFY(r.prompter.showed(txt::kPrintPdfFailed));
-        QVERIFY(QString::fromStdString(r.prompter.shown.back().text).contains(pdf));
+        QVERIFY(QString::fromStdString(r.prompter.shown.back().text)
+                    .contains(pdf + ": No such file or directory"));
         QCOMPARE(r.prompter.shown.back().icon, PromptIcon::Error);
     }
 };

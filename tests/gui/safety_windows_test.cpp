@@ -56,13 +56,6 @@ MemoryBytes changedRadioImage(Document& doc) {
     return image;
 }
 
-// The prompt last shown with this text id.
-const PromptRecord* lastShown(const ScriptedPrompter& prompter, int id) {
-    for (auto it = prompter.shown.rbegin(); it != prompter.shown.rend(); ++it)
-        if (it->textId == id) return &*it;
-    return nullptr;
-}
-
 }  // namespace
 
 class SafetyWindowsTest : public QObject {
@@ -124,7 +117,7 @@ class SafetyWindowsTest : public QObject {
         run.usePort(radio.port());
         run.command("mnuReadFromRadio");
         run.waitIdle();
-        const PromptRecord* warning = lastShown(run.gui.prompter, txt::kBackupNotWritten);
+        const PromptRecord* warning = run.gui.prompter.lastShown(txt::kBackupNotWritten);
         QVERIFY(warning);
         QCOMPARE(warning->icon, PromptIcon::Warning);
         QVERIFY(QString::fromStdString(warning->text).contains(blocked));
@@ -223,7 +216,7 @@ class SafetyWindowsTest : public QObject {
             const QString named =
                 QString::asprintf("0x00B1: written %02X, read back %02X (channel 12, frequency)",
                                   written, uint8_t(~written));
-            const PromptRecord* failed = lastShown(run.gui.prompter, txt::kVerifyFailed);
+            const PromptRecord* failed = run.gui.prompter.lastShown(txt::kVerifyFailed);
             QCOMPARE(failed->icon, PromptIcon::Error);
             QVERIFY2(QString::fromStdString(failed->text).contains(named), failed->text.c_str());
         }

@@ -78,6 +78,19 @@ class StartupTest : public QObject {
         QCOMPARE(r.install.read("V100/Setting.ini"), QByteArray("\x01\x02\x03\x04", 4));
     }
 
+    // Without its language file the program still starts and says which
+    // file and why, in a fixed text (no text can come from that file).
+    void missingLanguageFileIsTold() {
+        GuiRun r;
+        const QString file = r.install.path("V100/language/english.ini");
+        QFile::remove(file);
+        r.start();
+        QCOMPARE(r.prompter.shown.size(), std::size_t{1});
+        QVERIFY(r.prompter.showed(FixedText::LanguageFileUnreadable));
+        QVERIFY(QString::fromStdString(r.prompter.shown[0].text)
+                    .endsWith(file + ": No such file or directory"));
+    }
+
     void clickOnPictureEndsSplashAtOnce() {
         GuiRun r;
         r.run->start();

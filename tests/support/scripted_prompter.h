@@ -68,6 +68,18 @@ class ScriptedPrompter : public Prompter {
             if (r.textId == id) return true;
         return false;
     }
+    // The last time language text `id` was shown or asked; nullptr when never.
+    const PromptRecord* lastShown(int id) const {
+        for (auto it = shown.rbegin(); it != shown.rend(); ++it)
+            if (it->textId == id) return &*it;
+        return nullptr;
+    }
+    int count(int id) const {
+        int n = 0;
+        for (const auto& r : shown)
+            n += r.textId == id;
+        return n;
+    }
     bool showed(FixedText kind) const {
         for (const auto& r : shown)
             if (r.fixed == kind) return true;

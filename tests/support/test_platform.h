@@ -14,6 +14,10 @@ namespace zq61::test {
 // only set the read-only attribute, which folders ignore.
 bool filePermissionsBind();
 
+// What the system says when a file is to be written where a folder of that
+// name stands ("Is a directory"; Windows denies it).
+std::string reasonForAFolderInTheWay();
+
 void setEnvironment(const char* name, const std::string& value);
 void unsetEnvironment(const char* name);
 

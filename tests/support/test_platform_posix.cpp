@@ -12,6 +12,10 @@ bool filePermissionsBind() {
     return ::geteuid() != 0;
 }
 
+std::string reasonForAFolderInTheWay() {
+    return "Is a directory";
+}
+
 void setEnvironment(const char* name, const std::string& value) {
     ::setenv(name, value.c_str(), 1);
 }

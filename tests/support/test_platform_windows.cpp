@@ -8,6 +8,10 @@ bool filePermissionsBind() {
     return false;
 }
 
+std::string reasonForAFolderInTheWay() {
+    return "Permission denied";
+}
+
 void setEnvironment(const char* name, const std::string& value) {
     _putenv_s(name, value.c_str());
 }

@@ -1,37 +1,33 @@
 #include "csv_files.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include "model/file_io.h"
+#include "model/text_ids.h"
 
 namespace zq61::cli {
+namespace {
 
-std::optional<std::string> readTextFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text{std::istreambuf_iterator<char>(in), {}};
-    if (in.bad()) return std::nullopt;
-    return text;
+void tell(Context& context, int id, const FileProblem& problem) {
+    context.prompter.message(
+        Prompt::ofText(id, context.texts.text(id) + "\n" + problem.text(), PromptIcon::Error));
 }
 
-bool writeTextFile(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
+}  // namespace
+
+std::optional<std::string> readTextFile(Context& context, const std::string& path) {
+    const FileBytes file = readFileBytes(path);
+    if (file.problem) {
+        tell(context, txt::kCsvCannotRead, *file.problem);
+        return std::nullopt;
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) std::filesystem::remove(temporary, error);
-    return !error;
+    return std::string(file.bytes.begin(), file.bytes.end());
+}
+
+bool writeTextFile(Context& context, const std::string& path, const std::string& text) {
+    if (const auto problem = replaceFile(path, text)) {
+        tell(context, txt::kCsvCannotWrite, *problem);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace zq61::cli

@@ -48,6 +48,10 @@ int main(int argc, char** argv) {
     const Settings settings = readSettingsReadOnly(here.programDir, userSettingsFolder());
     const CliTexts texts(settings);
     CliPrompter prompter(std::cerr);
+    // Without the language file every message would be a bare number.
+    if (const auto problem = LangText(settings).fileProblem())
+        prompter.message(
+            Prompt::ofFixed(FixedText::LanguageFileUnreadable, PromptIcon::Error, problem->text()));
     QtProgramStarter starter;
     const ProgramVersions versions(VersionTable::load(here.installRoot), here.installRoot,
                                    here.executableName, starter);

@@ -87,6 +87,10 @@ RadioSession::RadioSession(Context& context, Document& doc, TransferPrompter& pr
                              : resolvePortName(QString::fromStdString(options.port));
     port_.setPortName(port);
     port_.setReceiver([this](std::span<const uint8_t> bytes) { engine_.OnBytesArrived(bytes); });
+    port_.setLostHandler([this](const std::string& reason) {
+        portLost_ = true;  // the engine tells why
+        engine_.OnPortLost(reason);
+    });
     timer_.setHandler([this] { engine_.OnReplyTimeout(); });
     // Every frame and port note goes into the transfer log, and with
     // --trace onto stderr as well.
@@ -163,7 +167,8 @@ bool RadioSession::run(TransferOperation operation, std::optional<TransferPurpos
     onEnded_ = nullptr;
     record(ended_ ? result_ : TransferResult::Failed);
     const bool success = ended_ && result_ == TransferResult::Success;
-    if (!success && result_ != TransferResult::Cancelled && !port_.errorText().isEmpty())
+    if (!success && result_ != TransferResult::Cancelled && !portLost_ &&
+        !port_.errorText().isEmpty())
         prompter_.message(Prompt::ofFixed(FixedText::SystemReason, PromptIcon::Error,
                                           "Serial port " + port_.portName().toStdString() + ": " +
                                               port_.errorText().toStdString()));

@@ -105,6 +105,7 @@ class RadioSession : public TransferHost {
     bool readDocumentShown_ = false;
     bool radioInfoShown_ = false;
     bool terminated_ = false;
+    bool portLost_ = false;
     bool progressOnTerminal_ = false;  // stderr is a terminal
     const char* progressLabel_ = "";
     int progressShown_ = -1;  // -1: no progress line on screen

@@ -48,6 +48,7 @@ struct Options {
     uint32_t seed = 1;
     int corruptByte = -1;
     std::string logFile;
+    int vanishAfter = 0;
 };
 
 // The whole file when it has exactly `size` bytes; otherwise a clear refusal.
@@ -142,7 +143,7 @@ int serve(const Options& o) {
 
     std::cout << terminal.slavePath() << std::endl;  // flushed: the caller waits for it
 
-    RadioServer server(radio, terminal.masterFd(), {o.pace, o.echo}, writeLog);
+    RadioServer server(radio, terminal.masterFd(), {o.pace, o.echo, o.vanishAfter}, writeLog);
     server.run(stopRequested, waitMask);
 
     const FaultCounts& f = radio.faults();
@@ -194,6 +195,10 @@ int main(int argc, char** argv) {
                    "decimal or 0x hex) is stored with its bits inverted")
         ->check(CLI::Range(0, kMemorySize - 1));
     app.add_option("--log", o.logFile, "Write every frame received and sent, in hex, here");
+    app.add_option("--vanish-after", o.vanishAfter,
+                   "After this many answers the device goes away, as a cable pulled out: the "
+                   "port closes and the radio ends (saving its memory when asked to)")
+        ->check(CLI::Range(1, 1000000));
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -25,6 +25,9 @@ inline constexpr int64_t kByteTimeNs = 10'000'000'000LL / 9600;  // 1.0417 ms
 struct ServeOptions {
     bool pace = false;
     bool echo = false;  // the cable gives back every byte the program sends
+    // When above 0: once the radio has given this many answers, the device
+    // goes away (run() returns and the port closes), as a cable pulled out.
+    int vanishAfterAnswers = 0;
 };
 
 class RadioServer {
@@ -33,7 +36,8 @@ class RadioServer {
 
     RadioServer(VirtualRadio& radio, int masterFd, ServeOptions options, Log log);
 
-    // Serves until `stop` is set by a signal handler. The signals that set it
+    // Serves until `stop` is set by a signal handler (or the device vanishes,
+    // see ServeOptions). The signals that set it
     // are blocked by the caller; `waitMask` (the mask without them) is in
     // force only while waiting, so they cannot slip in between.
     void run(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask);
@@ -57,6 +61,7 @@ class RadioServer {
     // When each direction of the line is free again (pacing).
     int64_t toRadioFree_ = 0;
     int64_t toProgramFree_ = 0;
+    int answers_ = 0;
 };
 
 }  // namespace zq61::sim

@@ -41,6 +41,11 @@ void RadioServer::run(const volatile std::sig_atomic_t& stop, const sigset_t& wa
         const int64_t t = now();
         feedDueInput(t);
         writeDueOutput(t);
+        if (options_.vanishAfterAnswers > 0 && answers_ >= options_.vanishAfterAnswers &&
+            toProgram_.empty()) {
+            log_("the device vanishes after " + std::to_string(answers_) + " answers");
+            return;
+        }
 
         const int64_t due = nextDue();
         timespec timeout{};
@@ -91,8 +96,10 @@ void RadioServer::feedDueInput(int64_t t) {
             queueOutput(at, bytes, false);
         }
         const int64_t atMs = at / kNsPerMs;
-        for (const Chunk& chunk : radio_.receive(bytes, atMs))
+        for (const Chunk& chunk : radio_.receive(bytes, atMs)) {
             queueOutput(at + (chunk.atMs - atMs) * kNsPerMs, chunk.bytes, options_.pace);
+            ++answers_;
+        }
     }
 }
 

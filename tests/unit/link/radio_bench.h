@@ -56,6 +56,10 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
 
     int64_t now = 0;
     bool portFails = false;
+    // When above 0: the cable is pulled out 1 ms after this many frames
+    // went out (the adapter closes the port and tells the engine).
+    std::size_t pullCableAfterFrames = 0;
+    std::optional<int64_t> cablePulledAt;
     // Sees every chunk on its way to the program; may change its bytes or
     // time, or empty it to lose it.
     std::function<void(sim::Chunk&)> tamper;
@@ -83,9 +87,16 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
             if (!inflight_.empty()) consider(inflight_.begin()->first);
             consider(timerAt_);
             consider(readOkAt_);
+            consider(pullAt_);
             if (!next) return true;
             now = *next;
-            if (!inflight_.empty() && inflight_.begin()->first == now) {
+            if (pullAt_ == now) {
+                pullAt_.reset();
+                cablePulledAt = now;
+                close();
+                inflight_.clear();
+                engine.OnPortLost("/dev/ttyUSB0: Input/output error");
+            } else if (!inflight_.empty() && inflight_.begin()->first == now) {
                 auto bytes = std::move(inflight_.begin()->second);
                 inflight_.erase(inflight_.begin());
                 deliver(bytes);
@@ -135,6 +146,7 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
     void write(std::span<const uint8_t> bytes) override {
         sent.emplace_back(bytes.begin(), bytes.end());
         sentAt.push_back(now);
+        if (sent.size() == pullCableAfterFrames) pullAt_ = now + 1;
         stateAtSend.push_back(engine.snapshot());
         for (sim::Chunk& c : radio.receive(bytes, now)) {
             if (tamper) tamper(c);
@@ -178,6 +190,7 @@ class RadioBench : public SerialLink, public ReplyTimer, public TransferHost {
     std::multimap<int64_t, std::vector<uint8_t>> inflight_;  // equal times keep their order
     std::optional<int64_t> timerAt_;
     std::optional<int64_t> readOkAt_;
+    std::optional<int64_t> pullAt_;
 };
 
 }  // namespace zq61::test

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "link/engine/memory_map.h"
 #include "model/bands.h"
 #include "model/document.h"
+#include "model/text_ids.h"
 #include "radio_bench.h"
 #include "random_document.h"
 
@@ -130,6 +132,72 @@ TEST(TransferCable, ReplyLongerThanTheThresholdIsCut) {
     EXPECT_TRUE(endedWith(b, TransferOperation::Read, true));
     EXPECT_EQ(b.sent.size(), 468u);  // nothing was asked twice
     EXPECT_EQ(b.engine.memoryImage(), b.radio.memory());
+}
+
+// A prompter that pulls the cable out while the failure prompt is up.
+struct PullingPrompter : test::ScriptedPrompter {
+    std::function<void()> pull;
+    PromptAnswer okCancel(const Prompt& p) override {
+        if (p.is(txt::kLinkFailed) && pull) pull();
+        return ScriptedPrompter::okCancel(p);
+    }
+};
+
+// A cable pulled out ends the transfer at once with the port and the reason
+// (no time-outs, no failure prompt); a write among its frames adds that the
+// radio is partly written; once the end request is out every frame is in
+// and the transfer succeeds; pulled while the failure prompt is up, the
+// transfer ends as soon as it is answered, OK or not.
+TEST(TransferCable, PulledCableEndsTheTransferAtOnce) {
+    const std::string lost = "T27601\r\n/dev/ttyUSB0: Input/output error";
+    struct Case {
+        const char* name;
+        TransferOperation op;
+        std::size_t afterFrames;  // 0: while the failure prompt is up
+        std::vector<std::string> shown;
+        bool success;
+    };
+    // A transfer is 468 frames: handshake, identify, protection block, 464
+    // blocks, end.
+    const std::vector<Case> cases = {
+        {"read among the blocks", TransferOperation::Read, 100, {"T9004", lost}, false},
+        {"write before its frames", TransferOperation::Write, 2, {"T9005", lost}, false},
+        {"write among its frames",
+         TransferOperation::Write,
+         100,
+         {"T9005", lost + "\r\nT27602"},
+         false},
+        {"write with its end out", TransferOperation::Write, 468, {"T9005", "T9010"}, true},
+        {"read at the failure prompt", TransferOperation::Read, 0, {"T9004", "T9008", lost}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RadioBench b;
+        PullingPrompter prompter;
+        b.doc.prompter = &prompter;
+        b.engine.setEchoAbsent(true);
+        fillRadio(b.radio, 9);
+        const RadioData before = b.doc.WorkData;
+        b.pullCableAfterFrames = c.afterFrames;
+        if (c.afterFrames == 0) {
+            b.tamper = [](sim::Chunk& ch) {
+                if (ch.bytes.size() == 22 && ch.bytes[1] == 0x01 && ch.bytes[2] == 0x00)
+                    ch.bytes.clear();
+            };
+            prompter.pull = [&b] {
+                b.close();
+                b.engine.OnPortLost("/dev/ttyUSB0: Input/output error");
+            };
+        }
+        c.op == TransferOperation::Read ? b.engine.ReadFromRadio() : b.engine.WriteToRadio();
+        ASSERT_TRUE(b.run());
+        EXPECT_EQ(prompter.texts(), c.shown);
+        EXPECT_TRUE(endedWith(b, c.op, c.success));
+        if (b.cablePulledAt) EXPECT_EQ(b.endedAt[0], *b.cablePulledAt);
+        EXPECT_EQ(b.countSent(kHandshake), 1);
+        EXPECT_EQ(b.progressCloses, 1);
+        EXPECT_EQ(b.doc.WorkData, before);
+    }
 }
 
 // ---- a whole read and write ----

@@ -133,6 +133,8 @@ TEST_F(DatFileTest, RefusedOrFailedOpenChangesNothing) {
     };
     const std::string v200Question = "T9062\r\nT9064 V2.00\r\nT9061 V1.00";
     const std::string v300Question = "T9062\r\nT9064 V3.00\r\nT9061 V1.00";
+    // 9002 names the file and why it cannot be opened.
+    const std::string notWhole = "T9002\r\n" + path("bad.dat") + ": T27603";
     const std::vector<Case> cases = {
         {"other model", set(0, "ZQ-62  "), {}, OpenResult::Refused, {"T9012"}, {}},
         {"lower-case model", set(0, "zq-61  "), {}, OpenResult::Refused, {"T9012"}, {}},
@@ -156,21 +158,26 @@ TEST_F(DatFileTest, RefusedOrFailedOpenChangesNothing) {
          OpenResult::Refused,
          {v300Question, "T9063"},
          {}},
-        {"one byte short", [](Bytes& f) { f.pop_back(); }, {}, OpenResult::Failed, {"T9002"}, {}},
-        {"header only", [](Bytes& f) { f.resize(20); }, {}, OpenResult::Failed, {"T9002"}, {}},
+        {"one byte short", [](Bytes& f) { f.pop_back(); }, {}, OpenResult::Failed, {notWhole}, {}},
+        {"header only", [](Bytes& f) { f.resize(20); }, {}, OpenResult::Failed, {notWhole}, {}},
         {"shorter than a header",
          [](Bytes& f) { f.resize(5); },
          {},
          OpenResult::Failed,
-         {"T9002"},
+         {notWhole},
          {}},
         {"count 410",
          [](Bytes& f) { f[13] = 0x9A, f[14] = 0x01; },
          {},
          OpenResult::Failed,
-         {"T9002"},
+         {notWhole},
          {}},
-        {"count -1", [](Bytes& f) { f[13] = f[14] = 0xFF; }, {}, OpenResult::Failed, {"T9002"}, {}},
+        {"count -1",
+         [](Bytes& f) { f[13] = f[14] = 0xFF; },
+         {},
+         OpenResult::Failed,
+         {notWhole},
+         {}},
         {"band mode 3",
          [](Bytes& f) { f[7] = 3; },
          {},
@@ -199,7 +206,8 @@ TEST_F(DatFileTest, RefusedOrFailedOpenChangesNothing) {
     }
     prompter.shown.clear();
     EXPECT_EQ(openDocument(doc, path("missing.dat"), versions), OpenResult::Failed);
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"T9002"});
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"T9002\r\n" + path("missing.dat") +
+                                                         ": No such file or directory"});
 }
 
 TEST_F(DatFileTest, FailedSaveKeepsTheEarlierFileAndTheUnsavedState) {
@@ -207,23 +215,24 @@ TEST_F(DatFileTest, FailedSaveKeepsTheEarlierFileAndTheUnsavedState) {
     const Bytes earlier = readAll(path("new-ham.dat"));
     addChannel(doc, 7, "29.1");
     const auto before = test::DocumentState::of(doc);
-    auto expectFailedSave = [&](const std::string& target) {
+    // 9002 names the file and the system's reason.
+    auto expectFailedSave = [&](const std::string& target, const std::string& reason) {
         prompter.shown.clear();
         EXPECT_FALSE(saveDocumentAs(doc, target));
-        EXPECT_EQ(prompter.texts(), std::vector<std::string>{"T9002"});
+        EXPECT_EQ(prompter.texts(), std::vector<std::string>{"T9002\r\n" + target + ": " + reason});
         EXPECT_TRUE(test::DocumentState::of(doc) == before);
         EXPECT_TRUE(isChanged(doc));
     };
-    expectFailedSave(path("no-such-folder/x.dat"));
+    expectFailedSave(path("no-such-folder/x.dat"), "No such file or directory");
     fs::create_directories(dir / "a-folder.dat");
-    expectFailedSave(path("a-folder.dat"));
+    expectFailedSave(path("a-folder.dat"), test::reasonForAFolderInTheWay());
 
     // A read-only folder (root may write anyway, so only as another user).
     fs::create_directories(dir / "ro");
     writeAll(path("ro/old.dat"), earlier);
     fs::permissions(dir / "ro", fs::perms::owner_read | fs::perms::owner_exec);
     if (test::filePermissionsBind()) {
-        expectFailedSave(path("ro/old.dat"));
+        expectFailedSave(path("ro/old.dat"), "Permission denied");
         EXPECT_EQ(readAll(path("ro/old.dat")), earlier);
     }
     fs::permissions(dir / "ro", fs::perms::owner_all);
@@ -234,7 +243,7 @@ TEST_F(DatFileTest, FailedSaveKeepsTheEarlierFileAndTheUnsavedState) {
     {
         const test::FileSizeLimit fullDisk(4096);
         diskFilled = fullDisk.active();
-        if (diskFilled) expectFailedSave(path("new-ham.dat"));
+        if (diskFilled) expectFailedSave(path("new-ham.dat"), "File too large");
     }
     if (diskFilled) {
         EXPECT_EQ(readAll(path("new-ham.dat")), earlier);

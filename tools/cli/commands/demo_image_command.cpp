@@ -5,7 +5,6 @@
 // holds a filled service record.
 
 #include <array>
-#include <fstream>
 #include <string>
 
 #include "cli_command.h"
@@ -16,6 +15,7 @@
 #include "model/channel_list.h"
 #include "model/document.h"
 #include "model/document_copies.h"
+#include "model/file_io.h"
 #include "model/new_document.h"
 
 namespace zq61::cli {
@@ -89,12 +89,6 @@ void addToneTips(Document& doc) {
     answer.Pause = 20;
 }
 
-bool writeFile(const std::string& path, const uint8_t* bytes, size_t size) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
-    return static_cast<bool>(out);
-}
-
 class DemoImageCommand : public Command {
   public:
     CLI::App* define(CLI::App& app) override {
@@ -134,10 +128,11 @@ class DemoImageCommand : public Command {
             for (size_t i = 0; i < text.size() && t.index + i < info.size(); ++i)
                 info[t.index + i] = static_cast<uint8_t>(text[i]);
         }
-        if (!writeFile(memory_, memory.data(), memory.size()) ||
-            !writeFile(info_, info.data(), info.size())) {
-            context.prompter.message(Prompt::ofFixed(FixedText::SystemReason, PromptIcon::Error,
-                                                     "Cannot write " + memory_ + " or " + info_));
+        auto problem = replaceFile(memory_, memory);
+        if (!problem) problem = replaceFile(info_, info);
+        if (problem) {
+            context.prompter.message(
+                Prompt::ofFixed(FixedText::SystemReason, PromptIcon::Error, problem->text()));
             return kExitFailed;
         }
         return kExitOk;

@@ -9,19 +9,17 @@
 // hold it (packed into a memory image and unpacked again): what the radio
 // cannot store, such as the scan switch of the VFO slot, is no difference.
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 
 #include "cli_command.h"
 #include "json_writer.h"
 #include "link/engine/memory_map.h"
 #include "link/engine/read_documents.h"
-#include "model/bands.h"
 #include "model/dat_file.h"
 #include "model/document.h"
 #include "model/document_diff.h"
+#include "model/file_io.h"
 #include "radio_session.h"
 
 namespace zq61::cli {
@@ -91,27 +89,26 @@ class DiffCommand : public Command {
 
     // A backup's memory image, unpacked with the band mode of its name.
     static bool loadImage(Context& context, Document& doc, const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-        MemoryBytes image{};
-        if (bytes.size() != image.size()) {
-            std::cerr << path << ": not a memory image of " << image.size() << " bytes."
-                      << std::endl;
+        const FileBytes file = readFileBytes(path);
+        if (file.problem) {
+            std::cerr << file.problem->text() << std::endl;
             return false;
         }
-        std::copy(bytes.begin(), bytes.end(), image.begin());
-        int bandMode = -1;
-        for (int mode : {kBandCB, kBandHF, kBandHAM})
-            if (path.ends_with("_" + bandModeName(mode) + ".img")) bandMode = mode;
-        if (bandMode < 0) {
-            std::cerr << path
-                      << ": the band mode is not in the name (..._CB.img, ..._HF.img "
-                         "or ..._HAM.img)."
-                      << std::endl;
-            return false;
+        switch (documentOfImageFile(doc, file.bytes, path, context.programDir)) {
+            case ImageFileResult::Done:
+                return true;
+            case ImageFileResult::WrongSize:
+                std::cerr << path << ": not a memory image of " << MemoryBytes{}.size() << " bytes."
+                          << std::endl;
+                return false;
+            case ImageFileResult::NoBandMode:
+                std::cerr << path
+                          << ": the band mode is not in the name (..._CB.img, ..._HF.img "
+                             "or ..._HAM.img)."
+                          << std::endl;
+                return false;
         }
-        documentOfImage(doc, image, bandMode, context.programDir);
-        return true;
+        return false;
     }
 
     static void printJson(std::ostream& out, const std::vector<Difference>& diffs) {

@@ -1,8 +1,6 @@
 // zq61-cli export: the channels of a document as a CSV file, in CHIRP's
 // column set (the default) or in the full set of every channel field.
 
-#include <iostream>
-
 #include "cli_command.h"
 #include "csv_files.h"
 #include "model/channel_csv.h"
@@ -27,10 +25,7 @@ class ExportCommand : public Command {
         Document doc(context.prompter, context.texts);
         if (openDocument(doc, file_, context.versions) != OpenResult::Opened) return kExitUsage;
         const std::string csv = exportChannelsCsv(doc, *csvColumnSetNamed(format_));
-        if (!writeTextFile(out_, csv)) {
-            std::cerr << out_ << ": cannot be written." << std::endl;
-            return kExitUsage;
-        }
+        if (!writeTextFile(context, out_, csv)) return kExitUsage;
         return kExitOk;
     }
 

@@ -46,11 +46,8 @@ class ImportCommand : public Command {
     int run(Context& context) override {
         Document doc(context.prompter, context.texts);
         if (openDocument(doc, file_, context.versions) != OpenResult::Opened) return kExitUsage;
-        const auto text = readTextFile(in_);
-        if (!text) {
-            std::cerr << in_ << ": cannot be read." << std::endl;
-            return kExitUsage;
-        }
+        const auto text = readTextFile(context, in_);
+        if (!text) return kExitUsage;
         CsvImportOptions options;
         if (!format_.empty()) options.set = csvColumnSetNamed(format_);
         options.takeRowsThatFit = skipUnfit_;
