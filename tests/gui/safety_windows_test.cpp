@@ -298,7 +298,7 @@ class SafetyWindowsTest : public QObject {
         }
         QCOMPARE(run.count(txt::kReadDone), 2);
         QCOMPARE(run.count(txt::kLogNotWritten), 1);
-        QVERIFY(lastShown(run.gui.prompter, txt::kLogNotWritten)->text.find("blocked") !=
+        QVERIFY(run.gui.prompter.lastShown(txt::kLogNotWritten)->text.find("blocked") !=
                 std::string::npos);
 
         run.gui.ctx().logFolder = logs.filePath("logs");
