@@ -120,14 +120,13 @@ void FleetRadio::startTransfer(TransferPurpose purpose) {
     if (!engine_.isBusy()) {
         // The port could not be opened (the engine told why).
         record(TransferResult::Failed);
-        return finishUnsuccessful(TransferResult::Failed);
+        return stepEnded(TransferResult::Failed);
     }
     watchdog_.watch(operation, job_.retries);
 }
 
 void FleetRadio::cancel() {
     if (step_ == FleetStep::Done) return;
-    cancelRequested_ = true;
     if (engine_.isBusy()) return engine_.cancel();  // transferEnded finishes
     if (verifyPending_) {
         verifyPending_ = false;
@@ -151,6 +150,10 @@ void FleetRadio::transferEnded(TransferOperation, TransferResult result) {
         outcome_.firmware = engine_.radioVersion();
     }
     record(result);
+    stepEnded(result);
+}
+
+void FleetRadio::stepEnded(TransferResult result) {
     switch (step_) {
         case FleetStep::Writing:
             return writeEnded(result);

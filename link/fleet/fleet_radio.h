@@ -104,6 +104,8 @@ class FleetRadio : public QObject, public TransferHost {
 
   private:
     void startTransfer(TransferPurpose purpose);
+    // The transfer of the step under way ended (or did not get going).
+    void stepEnded(TransferResult result);
     void writeEnded(TransferResult result);
     void verifyEnded(TransferResult result);
     void readEnded(TransferResult result);
@@ -135,7 +137,6 @@ class FleetRadio : public QObject, public TransferHost {
     RadioOutcome outcome_;
     QElapsedTimer clock_;
     bool ended_ = false;            // the running transfer has ended
-    bool cancelRequested_ = false;  // by the user
     bool verifyPending_ = false;    // the write succeeded; its read-back is next
     bool framesSent_ = false;       // write frames went out in the running write
     std::string watchdogWhy_;
