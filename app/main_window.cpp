@@ -45,6 +45,7 @@ class PendingRadioCommands : public RadioCommands {
     explicit PendingRadioCommands(MainWindow& main) : main_(main) {}
     void readFromRadio() override { notAvailable(); }
     void writeToRadio() override { notAvailable(); }
+    void writeToSeveralRadios() override { notAvailable(); }
     void ReadRMGDataFromRadio() override { notAvailable(); }
     void editPassword() override { notAvailable(); }
     void choosePort() override { notAvailable(); }

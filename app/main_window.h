@@ -178,6 +178,7 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void radioInformation();
     void readFromRadio();
     void writeToRadio();
+    void writeToSeveralRadios();
     void editPassword();
     void choosePort();
     void chooseLanguage();

@@ -135,6 +135,8 @@ void MainWindow::buildMenus() {
             &MainWindow::readFromRadio);
     addItem(program, "mnuWriteToRadio", txt::kMenuWriteToRadio, "Ctrl+W",
             &MainWindow::writeToRadio);
+    addItem(program, "mnuWriteToSeveralRadios", txt::kMenuFleetWrite, "",
+            &MainWindow::writeToSeveralRadios);
     addItem(program, "MnuProPassWord", txt::kMenuProPassWord, "Ctrl+P", &MainWindow::editPassword);
 
     QMenu* set = addMenu(nullptr, "mnuSet", txt::kMenuSet);
@@ -340,6 +342,10 @@ void MainWindow::readFromRadio() {
 void MainWindow::writeToRadio() {
     commitPendingEdits();
     radio().writeToRadio();
+}
+void MainWindow::writeToSeveralRadios() {
+    commitPendingEdits();
+    radio().writeToSeveralRadios();
 }
 void MainWindow::editPassword() {
     radio().editPassword();

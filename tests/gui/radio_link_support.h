@@ -96,11 +96,18 @@ struct LinkRun {
             n += r.fixed == kind;
         return n;
     }
+    // Idle, and still idle once the events already posted have run: a write
+    // that is read back starts its read from the event loop.
     void waitIdle() {
-        QTRY_VERIFY_WITH_TIMEOUT(!link->engine().isBusy() &&
-                                     !link->waitSaveDataTimer().isActive() &&
-                                     !link->readOkTimer().isActive(),
-                                 30000);
+        const auto idle = [this] {
+            return !link->engine().isBusy() && !link->waitSaveDataTimer().isActive() &&
+                   !link->readOkTimer().isActive();
+        };
+        for (int calm = 0; calm < 2;) {
+            QTRY_VERIFY_WITH_TIMEOUT(idle(), 30000);
+            QCoreApplication::processEvents();
+            calm = idle() ? calm + 1 : 0;
+        }
     }
     QTemporaryDir backups;
     GuiRun gui;
