@@ -16,12 +16,17 @@ QString defaultSuffix(const QString& filter) {
 
 }  // namespace
 
+std::unique_ptr<QFileDialog> QtFileDialogs::openDialog(QWidget* parent, const QString& filter) {
+    auto dialog = std::make_unique<QFileDialog>(parent, QString(), QString(), filter);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return dialog;
+}
+
 std::optional<QString> QtFileDialogs::openFileName(QWidget* parent, const QString& filter) {
-    QFileDialog dialog(parent, QString(), QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    const std::unique_ptr<QFileDialog> dialog = openDialog(parent, filter);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    return dialog->selectedFiles().first();
 }
 
 std::optional<QString> QtFileDialogs::saveFileName(QWidget* parent, const QString& filter,

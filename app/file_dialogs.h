@@ -4,8 +4,10 @@
 // so the commands that use them can be driven without a real dialog.
 
 #include <QString>
+#include <memory>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 namespace zq61::gui {
@@ -28,6 +30,9 @@ class QtFileDialogs : public FileDialogs {
     std::optional<QString> openFileName(QWidget* parent, const QString& filter) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& filter,
                                         const QString& preset) override;
+
+    // The open dialog as openFileName shows it, not yet shown.
+    static std::unique_ptr<QFileDialog> openDialog(QWidget* parent, const QString& filter);
 };
 
 }  // namespace zq61::gui

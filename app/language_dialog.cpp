@@ -18,6 +18,7 @@ FrmSetLanguage::FrmSetLanguage(AppContext& context, QWidget* parent)
     setObjectName("FrmSetLanguage");
     auto* label = new QLabel;
     label->setObjectName("Label1");
+    label->setBuddy(combo_);  // names the list for screen readers
     combo_->setObjectName("Combo1");
     const OkCancelRow buttons = addOkCancelButtons(this);
 

@@ -21,9 +21,17 @@
 //                               FrmOpenBackup: the Open Backup dialog,
 //                               FrmImportChoice: the question where the rows
 //                               of a CHIRP file go (placed from bank B),
-//                               FrmTransferLog: the transfer log window; the
-//                               program ends with 1 when there was no such
-//                               window to take;
+//                               FrmTransferLog: the transfer log window,
+//                               FileOpen: the main window with the Open
+//                               dialog over it,
+//                               FrmFleetWrite: Write to Several Radios while
+//                               it writes the radios of ZQ61_FLEET_PORTS
+//                               (separated by blanks; the password of
+//                               ZQ61_FLEET_PASSWORD); the program ends with 1
+//                               when there was no such window to take;
+//   ZQ61_SCREENSHOT_WHOLE=1     with ZQ61_SCREENSHOT_WINDOW naming a child
+//                               window: the picture shows the whole main
+//                               window with that child window open;
 //   ZQ61_EXIT_AFTER_SPLASH=1    prints "splash-visible <ns since epoch>" once
 //                               the splash window is on screen, then ends
 //                               (the start-up benchmark).
@@ -34,11 +42,15 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <chrono>
@@ -57,10 +69,12 @@
 #include "app/splash_window.h"
 #include "app/window_names.h"
 #include "editors/register_editor_windows.h"
+#include "link/windows/fleet_write_dialog.h"
 #include "link/windows/progress_window.h"
 #include "link/windows/radio_link.h"
 #include "link/windows/register_link_windows.h"
 #include "model/bands.h"
+#include "model/text_ids.h"
 
 namespace {
 
@@ -160,15 +174,20 @@ bool pictureOfMemoryFrequencyDialog(zq61::gui::MainWindow& main, const QString& 
     return saved;
 }
 
+// Clicks OK in the question box that comes up within `ms`.
+void answerNextQuestionOk(QObject* context, int ms) {
+    QTimer::singleShot(ms, context, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
+    });
+}
+
 // A read from the radio is started; the progress window's picture is taken
 // once the bar is well under way (a paced virtual radio takes seconds).
 bool pictureOfProgressWindow(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link,
                              const QString& file) {
     // The question whether to replace the program's data is answered OK.
-    QTimer::singleShot(500, &main, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
-    });
+    answerNextQuestionOk(&main, 500);
     if (!chooseMenuItem(main, "mnuReadFromRadio")) return false;
     const auto underWay = [&link] {
         const zq61::gui::FrmProgress* progress = link.progressWindow();
@@ -195,6 +214,50 @@ bool pictureOfCompareWindow(zq61::gui::MainWindow& main, const QString& file) {
     if (!waitUntil([&main] { return main.findWindow(win::kCompare) != nullptr; }, 60000))
         return false;
     return pictureOfChild(main.findWindow(win::kCompare), file);
+}
+
+// The main window with the Open dialog over it, in the folder of the opened
+// document: the screen where the main window is (the dialog is a window of
+// its own).
+bool pictureWithOpenDialog(zq61::gui::MainWindow& main, const QString& file) {
+    const QString filter = main.context().text(zq61::txt::kDataFileType) + " (*.dat)";
+    const std::unique_ptr<QFileDialog> dialog = zq61::gui::QtFileDialogs::openDialog(&main, filter);
+    const QString document = QString::fromStdString(main.context().document.DataFileName);
+    dialog->setDirectory(QFileInfo(document).absolutePath());
+    dialog->show();
+    settle(800);
+    const QRect area = main.frameGeometry();
+    return main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
+}
+
+// Write to Several Radios while it runs: the radios of ZQ61_FLEET_PORTS are
+// written and the picture taken once every radio is under way (or done);
+// then the run is cancelled.
+bool pictureOfFleetWrite(zq61::gui::MainWindow& main, const QString& file) {
+    bool saved = false;
+    main.runModal = [file, &saved](QDialog& dialog) {
+        auto* fleet = qobject_cast<zq61::gui::FrmFleetWrite*>(&dialog);
+        if (!fleet) return int(QDialog::Rejected);
+        for (const QString& port :
+             qEnvironmentVariable("ZQ61_FLEET_PORTS").split(' ', Qt::SkipEmptyParts))
+            fleet->addPort(port);
+        fleet->passwordField()->setText(qEnvironmentVariable("ZQ61_FLEET_PASSWORD"));
+        dialog.show();
+        settle(300);
+        answerNextQuestionOk(&dialog, 300);
+        fleet->start();
+        const auto underWay = [fleet] {
+            if (!fleet->run()) return false;
+            for (std::size_t i = 0; i < fleet->run()->size(); ++i)
+                if (!fleet->run()->radio(i).finished() && fleet->run()->radio(i).percent() < 40)
+                    return false;
+            return true;
+        };
+        if (waitUntil(underWay, 60000)) saved = dialog.grab().save(file);
+        if (fleet->run()) fleet->run()->cancel();
+        return int(QDialog::Rejected);
+    };
+    return chooseMenuItem(main, "mnuWriteToSeveralRadios") && saved;
 }
 
 // The import choice dialog with its second choice taken (rows placed from
@@ -229,7 +292,14 @@ bool takePicture(zq61::gui::MainWindow& main, zq61::gui::RadioLink& link, const 
     if (window == "FrmOpenBackup") return pictureOfMenuDialog(main, "mnuFileOpenBackup", file);
     if (window == "FrmTransferLog") return pictureOfMenuDialog(main, "mnuHelpTransferLog", file);
     if (window == "FrmImportChoice") return pictureOfImportChoice(main, file);
-    return pictureOfChild(main.showWindowOnce(window), file);
+    if (window == "FileOpen") return pictureWithOpenDialog(main, file);
+    if (window == "FrmFleetWrite") return pictureOfFleetWrite(main, file);
+    QWidget* child = main.showWindowOnce(window);
+    if (child && !qEnvironmentVariable("ZQ61_SCREENSHOT_WHOLE").isEmpty()) {
+        settle(500);
+        return main.grab().save(file);
+    }
+    return pictureOfChild(child, file);
 }
 
 }  // namespace

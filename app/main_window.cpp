@@ -12,16 +12,23 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTime>
 #include <QTimer>
+#include <QTreeWidget>
+#include <algorithm>
 
+#include "app/accessible_child_window.h"
 #include "app/app_context.h"
 #include "app/navigation_pane.h"
 #include "app/radio_commands.h"
+#include "app/screen_fit.h"
 #include "app/settings_problems.h"
+#include "app/toolkit_translations.h"
 #include "app/twips.h"
+#include "app/window_area_scrolling.h"
 #include "app/window_names.h"
 #include "codec/text_helpers.h"
 #include "model/bands.h"
@@ -38,6 +45,7 @@ class PendingRadioCommands : public RadioCommands {
     explicit PendingRadioCommands(MainWindow& main) : main_(main) {}
     void readFromRadio() override { notAvailable(); }
     void writeToRadio() override { notAvailable(); }
+    void writeToSeveralRadios() override { notAvailable(); }
     void ReadRMGDataFromRadio() override { notAvailable(); }
     void editPassword() override { notAvailable(); }
     void choosePort() override { notAvailable(); }
@@ -86,6 +94,8 @@ MainWindow::MainWindow(AppContext& context)
     pane_ = new NavigationPane(inner);
     layout->addWidget(pane_);
     mdi_->setObjectName("MDIClient");
+    makeWindowAreaScroll(mdi_);
+    installAccessibleChildWindows();
     layout->addWidget(mdi_, 1);
     setCentralWidget(inner);
     connect(pane_, &NavigationPane::nodeClicked, this, &MainWindow::onNodeClicked);
@@ -102,6 +112,10 @@ MainWindow::MainWindow(AppContext& context)
     buildMenus();
     buildToolbar();
     buildStatusBar();
+    // F6 takes the keyboard between the navigation pane and the active child
+    // window: Tab stays within the window it is in.
+    auto* nextPane = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(nextPane, &QShortcut::activated, this, &MainWindow::switchPane);
     clock_->setInterval(1000);
     connect(clock_, &QTimer::timeout, this, &MainWindow::updateClock);
     clock_->start();
@@ -150,11 +164,20 @@ void MainWindow::ApplyMainTexts() {
                                                doc.BandRangeText + "]"));
     ShowMainTxt();
     for (auto& [item, id] : captions_)
-        item->setText(ctx_.text(id));
+        item->setText(caption(item, id));
     for (auto& [button, id] : tooltips_) {
         button->setText(ctx_.text(id));
         button->setToolTip(ctx_.text(id));
     }
+}
+
+// An item that is not shown keeps no underlined letter: Alt and that letter
+// belong to the menus that show (the hidden channel-edit menu's "H" would
+// make Alt+H, Help's, open nothing).
+QString MainWindow::caption(const QAction* item, int textId) const {
+    QString text = ctx_.text(textId);
+    if (!item->isVisible()) text.remove('&');
+    return text;
 }
 
 QString MainWindow::modelLabel() const {
@@ -185,6 +208,7 @@ void MainWindow::activated() {
     if (s.CurrentLanguage == s.ShownLanguage) return;
     commitPendingEdits();
     s.ShownLanguage = s.CurrentLanguage;
+    useToolkitTexts(s);
     Change_Language();
     CloseCurAllWindows();
     showWindowOnce(win::kChannels);
@@ -193,6 +217,10 @@ void MainWindow::activated() {
 bool MainWindow::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate) activated();
+    if (event->type() == QEvent::Show && !framedOnScreen_) {
+        framedOnScreen_ = true;
+        fitFrameOnScreen();
+    }
     return handled;
 }
 
@@ -216,9 +244,10 @@ QWidget* MainWindow::showWindowOnce(const QString& name) {
         auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
         if (sub) {
             if (sub->isMinimized()) sub->showNormal();
-            mdi_->setActiveSubWindow(sub);
+            activate(sub);
+        } else {
+            open->setFocus();
         }
-        open->setFocus();
         return open;
     }
     const ChildWindowFactory* factory = ctx_.windows.find(name);
@@ -231,7 +260,31 @@ QWidget* MainWindow::showWindowOnce(const QString& name) {
     sub->setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     sub->show();
     cascade();
+    activate(sub);
     return widget;
+}
+
+void MainWindow::activate(QMdiSubWindow* sub) {
+    mdi_->setActiveSubWindow(sub);
+    // The keyboard goes to the window: to the field it had last, or (when
+    // that field has been hidden meanwhile) to its first field; in view.
+    QWidget* contents = sub->widget();
+    auto takesKeys = [sub, contents](QWidget* w) {
+        return w && contents && contents->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) &&
+               w->isEnabled() && w->isVisibleTo(sub);
+    };
+    if (contents && !takesKeys(QApplication::focusWidget())) {
+        QWidget* field = sub->focusWidget();
+        if (!takesKeys(field)) field = contents->focusWidget();
+        // Else the first field, in the order of Tab.
+        QWidget* next = sub;
+        for (int n = 0; !takesKeys(field) && n < 2000; ++n) {
+            next = next->nextInFocusChain();
+            if (takesKeys(next)) field = next;
+        }
+        if (takesKeys(field)) field->setFocus(Qt::OtherFocusReason);
+    }
+    scrollFieldIntoView(mdi_, sub->focusWidget());
 }
 
 void MainWindow::closeWindowsNamed(const QString& name) {
@@ -290,6 +343,19 @@ void MainWindow::RefreshDtmfLists() {
 }
 void MainWindow::reShowAll() {
     forEachObserver(mdi_, [](DocumentObserver& o) { o.reShowAll(); });
+}
+
+void MainWindow::switchPane() {
+    QTreeWidget* tree = pane_->tree();
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    if (!tree->hasFocus() || !active) {
+        if (!pane_->isVisible()) toggleTreeView();
+        tree->setFocus(Qt::ShortcutFocusReason);
+        if (!tree->currentItem() && tree->topLevelItemCount() > 0)
+            tree->setCurrentItem(tree->topLevelItem(0));
+        return;
+    }
+    active->setFocus(Qt::ShortcutFocusReason);
 }
 
 void MainWindow::cascade() {
@@ -373,8 +439,25 @@ void MainWindow::restorePlacement() {
     if (!onScreen || wanted.width() < 100 || wanted.height() < 100)
         wanted = QRect(twipsToPixels(kDefaultLeft, this), twipsToPixels(kDefaultTop, this),
                        twipsToPixels(kDefaultWidth, this), twipsToPixels(kDefaultHeight, this));
+    // Never larger than the screen (a small or magnified one): the window
+    // area's scroll bars reach what does not fit.
+    QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) wanted = fittedInto(wanted, screen->availableGeometry(), QSize());
     move(wanted.topLeft());
     resize(wanted.size());
+}
+
+// Once the window has its frame: the frame too stays on the screen.
+void MainWindow::fitFrameOnScreen() {
+    const QScreen* shownOn = screen();
+    if (!shownOn || isMaximized() || isFullScreen()) return;
+    const QRect available = shownOn->availableGeometry();
+    if (available.contains(frameGeometry())) return;
+    const QSize frame = frameGeometry().size() - size();
+    const QRect fitted = fittedInto(QRect(pos(), size()), available, frame);
+    resize(fitted.size());
+    move(fitted.topLeft());
 }
 
 void MainWindow::savePlacement() {

@@ -65,6 +65,9 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     QWidget* findWindow(const QString& name) const;
     QStringList openWindowNames() const;
     void cascade();
+    // F6: the keyboard to the navigation pane (shown if it was hidden), or
+    // from there back to the active child window.
+    void switchPane();
     // Hands every open child window's pending edit to the document.
     void commitPendingEdits();
 
@@ -161,6 +164,9 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void initialiseNewDocument();
     void onNewDocTimer();
 
+    // Makes the child window the active one, with the keyboard in it.
+    void activate(QMdiSubWindow* sub);
+
     // Dispatch.
     void toolbarAction(const QString& key);
     void onNodeClicked(const QString& key);
@@ -172,6 +178,7 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void radioInformation();
     void readFromRadio();
     void writeToRadio();
+    void writeToSeveralRadios();
     void editPassword();
     void choosePort();
     void chooseLanguage();
@@ -187,12 +194,17 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     void exitProgram();
     RadioCommands& radio();
 
+    // The text of a menu item or toolbar button; without its underlined
+    // letter while the item is hidden.
+    QString caption(const QAction* item, int textId) const;
+
     // Model display name and band mode name: the pane's label and the
     // tree's root text.
     QString modelLabel() const;
 
     // Placement of the window, in twips, kept per user.
     void restorePlacement();
+    void fitFrameOnScreen();
     void savePlacement();
     void updateClock();
 
@@ -215,6 +227,7 @@ class MainWindow : public QMainWindow, public DocumentObserver {
     QTimer* clock_;
     std::unique_ptr<RadioCommands> pendingRadio_;
     bool unloaded_ = false;
+    bool framedOnScreen_ = false;  // the first show has fitted the frame on the screen
 
     // Undo and redo.
     DocumentHistory history_;

@@ -135,6 +135,8 @@ void MainWindow::buildMenus() {
             &MainWindow::readFromRadio);
     addItem(program, "mnuWriteToRadio", txt::kMenuWriteToRadio, "Ctrl+W",
             &MainWindow::writeToRadio);
+    addItem(program, "mnuWriteToSeveralRadios", txt::kMenuFleetWrite, "",
+            &MainWindow::writeToSeveralRadios);
     addItem(program, "MnuProPassWord", txt::kMenuProPassWord, "Ctrl+P", &MainWindow::editPassword);
 
     QMenu* set = addMenu(nullptr, "mnuSet", txt::kMenuSet);
@@ -261,6 +263,7 @@ void MainWindow::buildToolbar() {
 
 void MainWindow::ShowCHInfo(bool visible) {
     chEditMenu_->menuAction()->setVisible(visible);
+    chEditMenu_->menuAction()->setText(caption(chEditMenu_->menuAction(), txt::kMenuChEdit));
     for (QAction* button : chEditButtons_)
         button->setVisible(visible);
 }
@@ -339,6 +342,10 @@ void MainWindow::readFromRadio() {
 void MainWindow::writeToRadio() {
     commitPendingEdits();
     radio().writeToRadio();
+}
+void MainWindow::writeToSeveralRadios() {
+    commitPendingEdits();
+    radio().writeToSeveralRadios();
 }
 void MainWindow::editPassword() {
     radio().editPassword();

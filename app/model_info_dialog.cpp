@@ -52,6 +52,7 @@ FrmModelInfo::FrmModelInfo(AppContext& context, MainWindow& main)
         auto* label = new QLabel(ctx_.text(labelIds[i]));
         label->setObjectName(QString("Label1_%1").arg(i));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setBuddy(lists[i]);  // names the list for screen readers
         layout->addWidget(label, i, 0);
         layout->addWidget(lists[i], i, 1);
     }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStyle>
@@ -53,6 +54,8 @@ NavigationPane::NavigationPane(QWidget* parent)
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         emit nodeClicked(item->data(0, Qt::UserRole).toString());
     });
+    // From the keyboard: Enter or Space on a node acts as a click on it.
+    tree_->installEventFilter(this);
     strip_->setObjectName("CommandMove");
     strip_->setCursor(Qt::SizeHorCursor);
     strip_->installEventFilter(this);
@@ -135,6 +138,14 @@ void NavigationPane::resizeEvent(QResizeEvent* event) {
 }
 
 bool NavigationPane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tree_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QTreeWidgetItem* node = tree_->currentItem();
+        if (node && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+            emit nodeClicked(node->data(0, Qt::UserRole).toString());
+            return true;
+        }
+    }
     if (watched == strip_) {
         switch (event->type()) {
             case QEvent::MouseButtonPress:

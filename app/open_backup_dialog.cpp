@@ -12,6 +12,7 @@
 
 #include "app/app_context.h"
 #include "app/common_captions.h"
+#include "app/screen_fit.h"
 #include "model/backup_names.h"
 #include "model/dat_file.h"
 #include "model/document.h"
@@ -119,7 +120,7 @@ FrmOpenBackup::FrmOpenBackup(AppContext& ctx, QWidget* parent)
     buttons->addWidget(open_);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
-    resize(520, 360);
+    resizeWithinScreen(this, {520, 360});
 }
 
 void FrmOpenBackup::openChosen() {

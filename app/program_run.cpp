@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/settings_problems.h"
 #include "app/splash_window.h"
+#include "app/toolkit_translations.h"
 #include "codec/band_mode.h"
 #include "model/document_copies.h"
 #include "model/new_document.h"
@@ -47,6 +48,7 @@ void ProgramRun::start() {
     // installation is shared and cannot be written.
     useUserSettingsWhereInstallationIsReadOnly(s, userSettingsFolder());
     readStartupSettings(s, localeName_);
+    useToolkitTexts(s);
 
     // The model this program serves, in HAM mode.
     doc.ModelName = kModelName;

@@ -11,8 +11,11 @@ namespace zq61::gui {
 class RadioCommands {
   public:
     virtual ~RadioCommands() = default;
-    virtual void readFromRadio() = 0;         // menu mnuReadFromRadio, toolbar "ReadRadio"
-    virtual void writeToRadio() = 0;          // menu mnuWriteToRadio, toolbar "WriteRadio"
+    virtual void readFromRadio() = 0;  // menu mnuReadFromRadio, toolbar "ReadRadio"
+    virtual void writeToRadio() = 0;   // menu mnuWriteToRadio, toolbar "WriteRadio"
+    // The document written into several radios at once (menu
+    // mnuWriteToSeveralRadios).
+    virtual void writeToSeveralRadios() {}
     virtual void ReadRMGDataFromRadio() = 0;  // radio information transfer
     virtual void editPassword() = 0;          // the password dialog
     virtual void choosePort() = 0;            // the port dialog

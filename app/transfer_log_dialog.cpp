@@ -16,6 +16,7 @@
 
 #include "app/app_context.h"
 #include "app/common_captions.h"
+#include "app/screen_fit.h"
 #include "model/text_ids.h"
 
 namespace zq61::gui {
@@ -124,7 +125,7 @@ FrmTransferLog::FrmTransferLog(AppContext& ctx, QWidget* parent)
     buttons->addWidget(save_);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(720, 520);
+    resizeWithinScreen(this, {720, 520});
 }
 
 const LoggedRun* FrmTransferLog::chosen() const {

@@ -16,6 +16,7 @@
 
 #include "app/common_captions.h"
 #include "app/enter_moves_focus.h"
+#include "app/field_names.h"
 #include "app/main_window.h"
 #include "app/twips.h"
 #include "app/window_names.h"
@@ -271,7 +272,7 @@ void FrmCHInfoEdit::applyTexts() {
     setWindowTitle(t(txt::kChEditCaption));
     groupLabel_->setText(t(txt::kChEditGroup));
     country_->setAccessibleName(groupLabel_->text());
-    subCountry_->setAccessibleName(groupLabel_->text() + " U/UK");
+    renameField(subCountry_, groupLabel_->text() + " U/UK");
     channelLabel_->setText(t(txt::kChEditChannel));
     frequencyLabel_->setText(t(txt::kChEditFrequency));
     memoryButton_->setAccessibleName("MEM Frequency");

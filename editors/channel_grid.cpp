@@ -16,7 +16,10 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);  // the window's own editors edit
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setTabKeyNavigation(true);
+    // Tab leaves the grid for the window's next control, so the keyboard
+    // reaches everything; the arrow keys move between cells, and Tab in an
+    // open cell editor steps to the next cell (stepCursor).
+    setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
 }
@@ -36,6 +39,11 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableWidget::keyPressEvent(event);
+}
+
+void ChannelGrid::stepCursor(bool forward) {
+    const QModelIndex next = moveCursor(forward ? MoveNext : MovePrevious, Qt::NoModifier);
+    if (next.isValid()) setCurrentIndex(next);
 }
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {

@@ -27,6 +27,10 @@ class ChannelGrid : public QTableWidget {
   public:
     explicit ChannelGrid(QWidget* parent = nullptr);
 
+    // The cursor to the next cell (the previous one), across the end of a
+    // row, as Tab moves it in a spreadsheet.
+    void stepCursor(bool forward);
+
   signals:
     // Enter on the grid or a double click on a cell.
     void editRequested();

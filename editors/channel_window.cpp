@@ -16,6 +16,7 @@
 #include <exception>
 #include <vector>
 
+#include "app/field_names.h"
 #include "app/main_window.h"
 #include "app/twips.h"
 #include "app/window_names.h"
@@ -92,8 +93,8 @@ ChannelWindow::ChannelWindow(Document& doc, MainWindow* main, QWidget* parent)
         doc_.ChannelWindowOpen = true;
         grid_->setCurrentCell(0, kGridColFrequency);
         GridReady = true;
-        // The keyboard starts in the grid.
-        setFocusProxy(grid_);
+        // The keyboard starts in the grid (and the group list before it
+        // stays within reach of Tab).
         grid_->setFocus();
     });
 }
@@ -156,6 +157,9 @@ void ChannelWindow::buildControls() {
         connect(combos_[i], &QComboBox::currentIndexChanged, this,
                 [this, column] { choiceChanged(column); });
     }
+    // Each editor is named after the cell it edits as it opens.
+    for (QWidget* editor : cellEditors())
+        nameField(editor, QString());
     for (auto [edit, kind] :
          {std::pair{text1_, NumericKind::Frequency}, std::pair{text2_, NumericKind::Whole}}) {
         auto* keys = new CellEditorKeys(edit, true, kind);
@@ -232,7 +236,7 @@ void ChannelWindow::ChangShowByLanguage() {
         groupLabel_->setText(group);
         groupList_->setAccessibleName(group);
         country_->setAccessibleName(group);
-        subCountry_->setAccessibleName(group + " U/UK");
+        renameField(subCountry_, group + " U/UK");
         grid_->setAccessibleName(qs(doc_.text(txt::kGridAccessibleName)));
         panel_->applyTexts();
         setCaption(txt::kGroupLabel);

@@ -7,6 +7,7 @@
 // edit leaves through setChannelCell, which redraws the row.
 
 #include <QWidget>
+#include <array>
 #include <string>
 
 #include "app/child_windows.h"
@@ -115,6 +116,8 @@ class ChannelWindow : public QWidget,
     void choiceChanged(int column);
     void focusMoved(QWidget* now);
     QWidget* activeEditor() const;
+    // Text1, Text2, Combo1..4.
+    std::array<QWidget*, 6> cellEditors() const;
     void openChannelEdit();
     void closeWindow();
     // Runs `step`; a failure shows the plain message `name`.

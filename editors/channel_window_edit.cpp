@@ -3,19 +3,21 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <exception>
 #include <string>
 
+#include "app/field_names.h"
 #include "codec/text_helpers.h"
 #include "editors/channel_grid.h"
 #include "editors/channel_window.h"
+#include "editors/editor_controls.h"
 #include "model/bands.h"
 #include "model/document.h"
 #include "model/groups.h"
+#include "model/text_ids.h"
 
 namespace zq61::gui {
 
@@ -41,15 +43,23 @@ int comboSlot(int column) {
 
 }  // namespace
 
+std::array<QWidget*, 6> ChannelWindow::cellEditors() const {
+    return {text1_, text2_, combos_[0], combos_[1], combos_[2], combos_[3]};
+}
+
 QWidget* ChannelWindow::activeEditor() const {
-    for (QWidget* editor : {static_cast<QWidget*>(text1_), static_cast<QWidget*>(text2_),
-                            static_cast<QWidget*>(combos_[0]), static_cast<QWidget*>(combos_[1]),
-                            static_cast<QWidget*>(combos_[2]), static_cast<QWidget*>(combos_[3])})
+    for (QWidget* editor : cellEditors())
         if (!editor->isHidden()) return editor;
     return nullptr;
 }
 
 void ChannelWindow::placeEditor(QWidget* editor, int row, int column) {
+    // Screen readers announce the editor by its column and row, as
+    // "Frequency (MHz), channel 4".
+    const QTableWidgetItem* header = grid_->horizontalHeaderItem(column);
+    const QString name = qs(doc_.text(txt::kCellEditorName))
+                             .arg(header ? header->text() : QString(), QString::number(row));
+    renameField(editor, name);
     QTableWidgetItem* cell = grid_->item(row - 1, column);
     grid_->scrollToItem(cell);
     QRect rect = grid_->visualItemRect(cell);
@@ -218,9 +228,7 @@ void ChannelWindow::editorEscape() {
 void ChannelWindow::editorTab(bool forward) {
     // As in a spreadsheet: the value goes in and the cursor moves on.
     editorEnter();
-    QKeyEvent tab(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
-                  forward ? Qt::NoModifier : Qt::ShiftModifier);
-    QApplication::sendEvent(grid_, &tab);
+    grid_->stepCursor(forward);
 }
 
 void ChannelWindow::choiceChanged(int column) {

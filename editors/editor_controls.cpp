@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/common_captions.h"
+#include "app/field_names.h"
 
 namespace zq61::gui {
 
@@ -53,6 +54,7 @@ void makeChannelCountrySelectors(QWidget* parent, QComboBox*& country, QComboBox
     sub->setObjectName("ComboCountryUK");
     sub->addItems(kUkChoices);
     sub->setCurrentIndex(-1);
+    nameField(sub, "U/UK");
 }
 
 void showGroupInCountrySelectors(QComboBox* country, QComboBox* sub, const QString& name) {

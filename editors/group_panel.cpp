@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 
 #include "app/enter_moves_focus.h"
+#include "app/field_names.h"
 #include "codec/text_helpers.h"
 #include "model/bands.h"
 #include "model/document.h"
@@ -63,6 +64,8 @@ GroupPanel::GroupPanel(Document& doc, bool& groupSyncing, QWidget* parent)
         emergency_[k] = makeSelector("ComboEmgCh" + n, emergencyLabel_[k]);
         modulation_[k] = makeSelector("ComboEmgModulation" + n, nullptr);
         modulation_[k]->addItems({"FM", "AM"});
+        // Beside its channel list, under no caption of its own.
+        nameField(modulation_[k], QString());
         grid->addWidget(emergencyLabel_[k], 1, 3 * k);
         grid->addWidget(emergency_[k], 1, 3 * k + 1);
         grid->addWidget(modulation_[k], 1, 3 * k + 2);
@@ -100,7 +103,7 @@ void GroupPanel::applyTexts() {
         const QString emergency = qs(doc_.text(ids[k]));
         emergencyLabel_[k]->setText(emergency);
         emergency_[k]->setAccessibleName(emergency);
-        modulation_[k]->setAccessibleName(emergency + " " + qs(doc_.text(txt::kModulationName)));
+        renameField(modulation_[k], emergency + " " + qs(doc_.text(txt::kModulationName)));
     }
     const QString on = qs(doc_.text(txt::kGroupEnable));
     groupOnLabel_->setText(on);

@@ -16,6 +16,7 @@
 
 #include "app/common_captions.h"
 #include "app/enter_moves_focus.h"
+#include "app/field_names.h"
 #include "codec/band_mode.h"
 #include "codec/text_helpers.h"
 #include "codec/tones.h"
@@ -140,13 +141,17 @@ FrmOptFeatures::FrmOptFeatures(Document& doc, QWidget* parent) : QWidget(parent)
 }
 
 void FrmOptFeatures::buildControls() {
-    auto* layout = new QVBoxLayout(this);
-    auto* frames = new QHBoxLayout;
-    layout->addLayout(frames);
+    // Compact, to fit the main window's area: the option items on the left;
+    // on the right the common channel settings, the limit and the buttons.
+    auto* frames = new QHBoxLayout(this);
+    frames->setContentsMargins(4, 4, 4, 4);
+    auto* right = new QVBoxLayout;
 
     optionFrame_ = new QGroupBox(this);
     optionFrame_->setObjectName("Frame1");
     auto* options = new QGridLayout(optionFrame_);
+    options->setContentsMargins(6, 4, 6, 4);
+    options->setVerticalSpacing(0);
     for (int i = 0; i < kOptionItems; ++i) {
         auto* label = new QLabel(kItemCaptions[i], optionFrame_);
         label->setObjectName(QString("Label1_%1").arg(i));
@@ -161,6 +166,7 @@ void FrmOptFeatures::buildControls() {
             country_->setObjectName("ComboCountry");
             subCountry_ = new QComboBox(optionFrame_);
             subCountry_->setObjectName("ComboCountryUK");
+            nameField(subCountry_, "EI/UK");
             row->addWidget(list);
             row->addWidget(country_);
             row->addWidget(subCountry_);
@@ -180,10 +186,13 @@ void FrmOptFeatures::buildControls() {
         connect(list, &QComboBox::currentIndexChanged, this, &FrmOptFeatures::countryChanged);
     }
     frames->addWidget(optionFrame_);
+    frames->addLayout(right);
 
     commonFrame_ = new QGroupBox(this);
     commonFrame_->setObjectName("Frame2");
     auto* common = new QGridLayout(commonFrame_);
+    common->setContentsMargins(6, 4, 6, 4);
+    common->setVerticalSpacing(0);
     int row = 0;
     for (int i = 0; i < kCommonFields; ++i) {
         if (i == 0 || i == 3) continue;
@@ -211,13 +220,12 @@ void FrmOptFeatures::buildControls() {
     offsetLabel_->setBuddy(offset_);
     common->addWidget(offsetLabel_, row, 0);
     common->addWidget(offset_, row, 1);
-    common->setRowStretch(row + 1, 1);
     NumericBoxKeys::install(offset_, NumericKind::Whole);
     connect(offset_, &QLineEdit::textChanged, this, [this] {
         if (!Refreshing) SaveOptFeat(kOffsetId);
     });
     connect(offset_, &QLineEdit::editingFinished, this, &FrmOptFeatures::offsetLeft);
-    frames->addWidget(commonFrame_);
+    right->addWidget(commonFrame_);
 
     auto* bottom = new QHBoxLayout;
     limitOn_ = new QCheckBox(this);
@@ -247,10 +255,13 @@ void FrmOptFeatures::buildControls() {
     bottom->addWidget(limitOn_);
     bottom->addWidget(maxLabel);
     bottom->addWidget(limit_);
-    bottom->addStretch(1);
-    bottom->addWidget(closeButton_);
-    bottom->addWidget(helpButton_);
-    layout->addLayout(bottom);
+    right->addLayout(bottom);
+    right->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton_);
+    buttons->addWidget(helpButton_);
+    right->addLayout(buttons);
 }
 
 void FrmOptFeatures::fillLists() {
@@ -314,7 +325,7 @@ void FrmOptFeatures::applyTexts() {
     for (int i = 0; i < kOptionItems; ++i)
         itemLabels_[i]->setText(qs(doc_.text(txt::kOptItemBase + i)));
     country_->setAccessibleName(itemLabels_[1]->text());
-    subCountry_->setAccessibleName(itemLabels_[1]->text() + " EI/UK");
+    renameField(subCountry_, itemLabels_[1]->text() + " EI/UK");
     for (int i = 0; i < kCommonFields; ++i)
         if (fieldLabels_[i]) fieldLabels_[i]->setText(qs(doc_.text(txt::kFieldLabelBase + i)));
     offsetLabel_->setText(qs(doc_.text(txt::kOffsetLabel)));

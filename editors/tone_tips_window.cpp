@@ -8,6 +8,7 @@
 
 #include "app/common_captions.h"
 #include "app/enter_moves_focus.h"
+#include "app/field_names.h"
 #include "app/twips.h"
 #include "editors/editor_controls.h"
 #include "editors/tone_preview_player.h"
@@ -49,8 +50,15 @@ ToneTipsWindow::ToneTipsWindow(Document& doc, QWidget* parent) : QWidget(parent)
     EnterMovesFocus::install(tabs_);
     layout->addWidget(tabs_);
 
+    // The fourteen steps in two columns of seven, so that the window fits
+    // the main window's area: caption, pitch list and length list each.
     auto* grid = new QGridLayout;
+    layout->addLayout(grid);
     grid->setHorizontalSpacing(twipsToPixels(100, this));  // captions 100 twips left of their lists
+    grid->setVerticalSpacing(2);
+    constexpr int kRows = (kSteps + 1) / 2;
+    constexpr int kSecondColumn = 4;  // grid column of the second half's captions
+    grid->setColumnMinimumWidth(3, twipsToPixels(200, this));
     const QStringList lengths = tenMillisecondSteps();
     count_ = newList("ComboCount");
     count_->addItem(qs(doc_.text(txt::kTipRepeatOff)));
@@ -60,13 +68,15 @@ ToneTipsWindow::ToneTipsWindow(Document& doc, QWidget* parent) : QWidget(parent)
     pause_->addItems(lengths);
     grid->addWidget(labelFor(count_, qs(doc_.text(txt::kTipRepeatLabel))), 0, 0);
     grid->addWidget(count_, 0, 1);
-    grid->addWidget(labelFor(pause_, qs(doc_.text(txt::kTipPauseLabel))), 0, 2);
-    grid->addWidget(pause_, 0, 3);
+    grid->addWidget(labelFor(pause_, qs(doc_.text(txt::kTipPauseLabel))), 0, kSecondColumn);
+    grid->addWidget(pause_, 0, kSecondColumn + 1);
 
     const QString pitchColumn = qs(doc_.text(txt::kTipPitchColumn));
     const QString lengthColumn = qs(doc_.text(txt::kTipLengthColumn));
-    grid->addWidget(new QLabel(pitchColumn), 1, 1);
-    grid->addWidget(new QLabel(lengthColumn), 1, 2);
+    for (int column : {1, kSecondColumn + 1}) {
+        grid->addWidget(new QLabel(pitchColumn), 1, column);
+        grid->addWidget(new QLabel(lengthColumn), 1, column + 1);
+    }
     QStringList pitches;
     for (const std::string& p : offeredPitchTexts(doc_.text(txt::kTipSilence)))
         pitches << qs(p);
@@ -77,14 +87,16 @@ ToneTipsWindow::ToneTipsWindow(Document& doc, QWidget* parent) : QWidget(parent)
         length->addItems(lengths);
         pitch_[static_cast<std::size_t>(j)] = pitch;
         length_[static_cast<std::size_t>(j)] = length;
+        const int row = 2 + j % kRows;
+        const int column = j < kRows ? 0 : kSecondColumn;
         const QString step = qs(doc_.text(txt::kTipStepBase + j));
-        grid->addWidget(labelFor(pitch, step), j + 2, 0);
-        pitch->setAccessibleName(step + " " + pitchColumn);
-        length->setAccessibleName(step + " " + lengthColumn);
-        grid->addWidget(pitch, j + 2, 1);
-        grid->addWidget(length, j + 2, 2);
+        grid->addWidget(new QLabel(step), row, column);
+        grid->addWidget(pitch, row, column + 1);
+        grid->addWidget(length, row, column + 2);
+        // Each list is named by its step and the heading of its column.
+        nameField(pitch, step + ", " + pitchColumn);
+        nameField(length, step + ", " + lengthColumn);
     }
-    layout->addLayout(grid);
 
     graph_ = new ToneTipGraph;
     layout->addWidget(graph_, 1);

@@ -10,6 +10,7 @@
 #include "model/channel_list.h"
 #include "model/channel_text.h"
 #include "model/document.h"
+#include "model/terms.h"
 #include "model/text_ids.h"
 
 namespace zq61 {
@@ -39,41 +40,42 @@ std::string tone(int value) {
 // The channel fields a user sets, in the order of the channel window's
 // columns. ChReserved follows the frequency and is left out.
 struct ChannelField {
-    const char* name;
+    Term name;
     int16_t ChannelRecord::*member;
     Show show;
 };
 constexpr ChannelField kChannelFields[] = {
-    {"scan", &ChannelRecord::Scan, scan},
-    {"offset", &ChannelRecord::OffSetFre, number},
-    {"receive tone", &ChannelRecord::RDCT, tone},
-    {"transmit tone", &ChannelRecord::TDCT, tone},
-    {"duplex", &ChannelRecord::DUP, dup},
-    {"tone squelch", &ChannelRecord::TSQ, onOff},
-    {"high cut", &ChannelRecord::HI_CUT, onOff},
-    {"busy lock", &ChannelRecord::BUSY, onOff},
-    {"noise blanker", &ChannelRecord::NB, onOff},
-    {"+/-5 kHz", &ChannelRecord::Add_Sub_5K, number},
-    {"modulation", &ChannelRecord::AM_FM, modulation},
-    {"power", &ChannelRecord::Tx_Power, number},
-    {"public", &ChannelRecord::Public, onOff},
-    {"tone tip", &ChannelRecord::RBTone, number},
-    {"DTMF BOT", &ChannelRecord::DTMF_BOT, number},
-    {"DTMF EOT", &ChannelRecord::DTMF_EOT, number},
-    {"DTMF call", &ChannelRecord::DTMF_Call, number},
+    {Term::Scan, &ChannelRecord::Scan, scan},
+    {Term::Offset, &ChannelRecord::OffSetFre, number},
+    {Term::ReceiveTone, &ChannelRecord::RDCT, tone},
+    {Term::TransmitTone, &ChannelRecord::TDCT, tone},
+    {Term::Duplex, &ChannelRecord::DUP, dup},
+    {Term::ToneSquelch, &ChannelRecord::TSQ, onOff},
+    {Term::HighCut, &ChannelRecord::HI_CUT, onOff},
+    {Term::BusyLock, &ChannelRecord::BUSY, onOff},
+    {Term::NoiseBlanker, &ChannelRecord::NB, onOff},
+    {Term::PlusMinus5k, &ChannelRecord::Add_Sub_5K, number},
+    {Term::Modulation, &ChannelRecord::AM_FM, modulation},
+    {Term::Power, &ChannelRecord::Tx_Power, number},
+    {Term::Public, &ChannelRecord::Public, onOff},
+    {Term::ToneTip, &ChannelRecord::RBTone, number},
+    {Term::DtmfBot, &ChannelRecord::DTMF_BOT, number},
+    {Term::DtmfEot, &ChannelRecord::DTMF_EOT, number},
+    {Term::DtmfCall, &ChannelRecord::DTMF_Call, number},
 };
 
 class Differ {
   public:
-    Differ(const Document& a, const Document& b) : a_(a), b_(b) {}
+    Differ(const Document& a, const Document& b, const Terms& words)
+        : a_(a), b_(b), words_(words) {}
 
     std::vector<Difference> run() {
         header();
         channels();
         groups();
         options();
-        channelFields("feature channel", 0, a_.WorkData.FeatChannel, b_.WorkData.FeatChannel, a_,
-                      b_);
+        channelFields(words_(Term::FeatureChannel), 0, a_.WorkData.FeatChannel,
+                      b_.WorkData.FeatChannel, a_, b_);
         keys();
         dtmf();
         toneTips();
@@ -83,6 +85,7 @@ class Differ {
   private:
     const Document& a_;
     const Document& b_;
+    const Terms& words_;
     std::vector<Difference> out_;
 
     void add(std::string subject, std::string field, std::string before, std::string after,
@@ -103,18 +106,23 @@ class Differ {
                   after[i]);
     }
 
+    // "<word> <number>", as "channel 12" or "key 3".
+    std::string numbered(Term word, int n) const { return words_(word) + " " + std::to_string(n); }
+
     void header() {
         const FileHeader& x = a_.WorkData.Header;
         const FileHeader& y = b_.WorkData.Header;
-        add("header", "model", cleanString(x.Model.view()), cleanString(y.Model.view()));
+        const std::string header = words_(Term::Header);
+        add(header, words_(Term::Model), cleanString(x.Model.view()), cleanString(y.Model.view()));
         if (x.HeaderBandMode != y.HeaderBandMode)
-            add("header", "band mode", bandModeName(x.HeaderBandMode),
+            add(header, words_(Term::BandMode), bandModeName(x.HeaderBandMode),
                 bandModeName(y.HeaderBandMode));
-        add("header", "data version", cleanString(x.Version.view()), cleanString(y.Version.view()));
+        add(header, words_(Term::DataVersion), cleanString(x.Version.view()),
+            cleanString(y.Version.view()));
     }
 
-    static std::string channelName(int chNo, const Document& doc) {
-        std::string name = "channel " + std::to_string(chNo);
+    std::string channelName(int chNo, const Document& doc) const {
+        std::string name = numbered(Term::Channel, chNo);
         if (chNo == kVfoChannel) return name + " (VFO)";
         const int group = displayGroup(chNo, doc.BandMode);
         const std::string groupText = groupName(group, doc.BandMode);
@@ -122,9 +130,9 @@ class Differ {
         return name + " (" + groupText + " " +
                std::to_string(chNo - GroupStart(group, doc.BandMode)) + ")";
     }
-    static std::string frequency(const ChannelRecord& c, const Document& doc) {
+    std::string frequency(const ChannelRecord& c, const Document& doc) const {
         const std::string shown = shownFrequency(c, doc);
-        return shown.empty() ? "empty" : shown;
+        return shown.empty() ? words_(Term::Empty) : shown;
     }
 
     static std::map<int, const ChannelRecord*> byNumber(const Document& doc) {
@@ -160,13 +168,13 @@ class Differ {
 
     void channelFields(const std::string& subject, int chNo, const ChannelRecord& x,
                        const ChannelRecord& y, const Document& xDoc, const Document& yDoc) {
-        add(subject, "frequency", frequency(x, xDoc), frequency(y, yDoc), chNo);
+        add(subject, words_(Term::Frequency), frequency(x, xDoc), frequency(y, yDoc), chNo);
         for (const ChannelField& f : kChannelFields)
             if (x.*f.member != y.*f.member)
-                add(subject, f.name, f.show(x.*f.member), f.show(y.*f.member), chNo);
+                add(subject, words_(f.name), f.show(x.*f.member), f.show(y.*f.member), chNo);
         for (std::size_t k = 0; k < x.ChSpare.size(); ++k)
             if (x.ChSpare[k] != y.ChSpare[k])
-                add(subject, "spare " + std::to_string(k), number(x.ChSpare[k]),
+                add(subject, numbered(Term::Spare, static_cast<int>(k)), number(x.ChSpare[k]),
                     number(y.ChSpare[k]), chNo);
     }
 
@@ -176,16 +184,19 @@ class Differ {
         const int bandMode = b_.BandMode;
         for (std::size_t g = 0; g < x.GroupOn.size(); ++g) {
             const std::string name = groupName(static_cast<int>(g), bandMode);
-            const std::string subject = "group " + (name.empty() ? std::to_string(g) : name);
-            value(subject, "switched on", x.GroupOn[g], y.GroupOn[g], onOff);
-            value(subject, "remembered channel 1", x.GroupCh1[g], y.GroupCh1[g]);
-            value(subject, "remembered channel 2", x.GroupCh2[g], y.GroupCh2[g]);
-            value(subject, "remembered channel 3", x.GroupCh3[g], y.GroupCh3[g]);
-            value(subject, "emergency modulation 1", x.EmgModulation1[g], y.EmgModulation1[g]);
-            value(subject, "emergency modulation 2", x.EmgModulation2[g], y.EmgModulation2[g]);
+            const std::string subject =
+                words_(Term::Group) + " " + (name.empty() ? std::to_string(g) : name);
+            value(subject, words_(Term::SwitchedOn), x.GroupOn[g], y.GroupOn[g], onOff);
+            value(subject, numbered(Term::RememberedChannel, 1), x.GroupCh1[g], y.GroupCh1[g]);
+            value(subject, numbered(Term::RememberedChannel, 2), x.GroupCh2[g], y.GroupCh2[g]);
+            value(subject, numbered(Term::RememberedChannel, 3), x.GroupCh3[g], y.GroupCh3[g]);
+            value(subject, numbered(Term::EmergencyModulation, 1), x.EmgModulation1[g],
+                  y.EmgModulation1[g]);
+            value(subject, numbered(Term::EmergencyModulation, 2), x.EmgModulation2[g],
+                  y.EmgModulation2[g]);
         }
-        value("current group", "", x.CurGroup, y.CurGroup);
-        value("memory channel", "", x.CurMemCh, y.CurMemCh);
+        value(words_(Term::CurrentGroup), "", x.CurGroup, y.CurGroup);
+        value(words_(Term::MemoryChannel), "", x.CurMemCh, y.CurMemCh);
     }
 
     void options() {
@@ -195,23 +206,25 @@ class Differ {
             // The item's label in the language of the program, as the
             // optional features window shows it.
             const std::string label = b_.text(txt::kOptItemBase + static_cast<int>(i));
-            value("option " + std::to_string(i) + (label.empty() ? "" : " (" + label + ")"), "",
-                  x.OptItem[i], y.OptItem[i]);
+            value(numbered(Term::Option, static_cast<int>(i)) +
+                      (label.empty() ? "" : " (" + label + ")"),
+                  "", x.OptItem[i], y.OptItem[i]);
         }
-        value("frequency limit", "switched on", x.MaxLimitOn, y.MaxLimitOn, onOff);
-        value("frequency limit", "", x.MaxLimit, y.MaxLimit);
-        values("options trailing byte", x.Trailing, y.Trailing);
+        const std::string limit = words_(Term::FrequencyLimit);
+        value(limit, words_(Term::SwitchedOn), x.MaxLimitOn, y.MaxLimitOn, onOff);
+        value(limit, "", x.MaxLimit, y.MaxLimit);
+        values(words_(Term::OptionsTrailingByte), x.Trailing, y.Trailing);
     }
 
     void keys() {
         const KeySettings& x = a_.WorkData.Keys;
         const KeySettings& y = b_.WorkData.Keys;
-        value("key mode", "", x.KeyModeSet, y.KeyModeSet);
-        values("key", x.KeyFunctions, y.KeyFunctions, 1);
+        value(words_(Term::KeyMode), "", x.KeyModeSet, y.KeyModeSet);
+        values(words_(Term::Key), x.KeyFunctions, y.KeyFunctions, 1);
     }
 
-    static std::string code(const DtmfCode& c) {
-        if (c.Length <= 0) return "empty";
+    std::string code(const DtmfCode& c) const {
+        if (c.Length <= 0) return words_(Term::Empty);
         const std::string_view chars = c.Code.view();
         return std::string(chars.substr(0, std::min<std::size_t>(c.Length, chars.size())));
     }
@@ -219,49 +232,53 @@ class Differ {
     void dtmf() {
         const DtmfSettings& x = a_.WorkData.Dtmf;
         const DtmfSettings& y = b_.WorkData.Dtmf;
-        value("DTMF rate", "", x.DtmfRate, y.DtmfRate);
-        value("DTMF first digit time", "", x.FirstDigitTime, y.FirstDigitTime);
-        value("DTMF first digit delay", "", x.FirstDigitDelay, y.FirstDigitDelay);
-        value("DTMF * and # time", "", x.StarHashTime, y.StarHashTime);
-        value("DTMF D key", "", x.DKeySetting, y.DKeySetting);
-        value("DTMF display", "", x.DtmfDisplay, y.DtmfDisplay);
+        value(words_(Term::DtmfRate), "", x.DtmfRate, y.DtmfRate);
+        value(words_(Term::DtmfFirstDigitTime), "", x.FirstDigitTime, y.FirstDigitTime);
+        value(words_(Term::DtmfFirstDigitDelay), "", x.FirstDigitDelay, y.FirstDigitDelay);
+        value(words_(Term::DtmfStarHashTime), "", x.StarHashTime, y.StarHashTime);
+        value(words_(Term::DtmfDKey), "", x.DKeySetting, y.DKeySetting);
+        value(words_(Term::DtmfDisplay), "", x.DtmfDisplay, y.DtmfDisplay);
         for (std::size_t k = 0; k < x.Codes.size(); ++k)
-            add("DTMF code " + std::to_string(k + 1), "", code(x.Codes[k]), code(y.Codes[k]));
-        values("DTMF trailing word", x.Trailing, y.Trailing);
+            add(numbered(Term::DtmfCode, static_cast<int>(k) + 1), "", code(x.Codes[k]),
+                code(y.Codes[k]));
+        values(words_(Term::DtmfTrailingWord), x.Trailing, y.Trailing);
     }
 
     void toneTips() {
         for (std::size_t t = 0; t < a_.WorkData.ToneTips.Tips.size(); ++t) {
             const ToneTip& x = a_.WorkData.ToneTips.Tips[t];
             const ToneTip& y = b_.WorkData.ToneTips.Tips[t];
-            const std::string subject = "tone tip " + std::to_string(t + 1);
+            const std::string subject = numbered(Term::ToneTip, static_cast<int>(t) + 1);
             for (std::size_t s = 0; s < x.Steps.size(); ++s) {
-                const std::string step = "step " + std::to_string(s + 1);
-                value(subject, step + " pitch", x.Steps[s].Pitch, y.Steps[s].Pitch);
-                value(subject, step + " duration", x.Steps[s].Duration, y.Steps[s].Duration);
+                const std::string step = numbered(Term::Step, static_cast<int>(s) + 1);
+                value(subject, step + " " + words_(Term::Pitch), x.Steps[s].Pitch,
+                      y.Steps[s].Pitch);
+                value(subject, step + " " + words_(Term::Duration), x.Steps[s].Duration,
+                      y.Steps[s].Duration);
             }
-            value(subject, "count", x.Count, y.Count);
-            value(subject, "pause", x.Pause, y.Pause);
+            value(subject, words_(Term::Count), x.Count, y.Count);
+            value(subject, words_(Term::Pause), x.Pause, y.Pause);
         }
     }
 };
 
 }  // namespace
 
-std::string Difference::text() const {
+std::string Difference::text(const Terms& words) const {
     switch (kind) {
         case Kind::Added:
-            return subject + ": added (" + after + ")";
+            return subject + ": " + words(Term::Added) + " (" + after + ")";
         case Kind::Removed:
-            return subject + ": removed (" + before + ")";
+            return subject + ": " + words(Term::Removed) + " (" + before + ")";
         case Kind::Changed:
             break;
     }
     return subject + ": " + (field.empty() ? "" : field + " ") + before + " -> " + after;
 }
 
-std::vector<Difference> diffDocuments(const Document& before, const Document& after) {
-    return Differ(before, after).run();
+std::vector<Difference> diffDocuments(const Document& before, const Document& after,
+                                      const Terms& words) {
+    return Differ(before, after, words).run();
 }
 
 }  // namespace zq61

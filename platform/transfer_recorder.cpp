@@ -51,7 +51,7 @@ const char* purposeName(TransferPurpose purpose) {
 }
 
 TransferRecorder::TransferRecorder(TransferLog log, std::string program)
-    : log_(std::move(log)), program_(std::move(program)) {}
+    : log_(std::move(log)), program_(std::move(program)), run_(std::make_shared<TransferRun>()) {}
 
 std::string TransferRecorder::programName() {
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
@@ -59,15 +59,19 @@ std::string TransferRecorder::programName() {
 }
 
 void TransferRecorder::startRun() {
-    run_ = {};
+    run_ = std::make_shared<TransferRun>();
+}
+
+void TransferRecorder::joinRun(const TransferRecorder& lead) {
+    run_ = lead.run_;
 }
 
 void TransferRecorder::begin(TransferPurpose purpose, const std::string& port) {
-    if (run_.id.empty()) {
-        run_.started = nowUtc();
-        run_.id = run_.started + " #" + std::to_string(QCoreApplication::applicationPid()) + "-" +
-                  std::to_string(nextRunNumber());
-        run_.program = program_;
+    if (run_->id.empty()) {
+        run_->started = nowUtc();
+        run_->id = run_->started + " #" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+                   std::to_string(nextRunNumber());
+        run_->program = program_;
     }
     entry_ = {};
     entry_.purpose = purposeName(purpose);
@@ -100,9 +104,20 @@ std::optional<std::string> TransferRecorder::end(const TransferOutcome& outcome)
     entry_.retries = outcome.retries;
     entry_.result = resultText(outcome);
     entry_.lines.push_back("ended: " + nowUtc());
-    run_.transfers.push_back(std::move(entry_));
+    run_->transfers.push_back(std::move(entry_));
     entry_ = {};
-    const std::string error = log_.record(run_);
+    return recordRun();
+}
+
+std::optional<std::string> TransferRecorder::close(std::vector<std::string> lines) {
+    run_->closing = std::move(lines);
+    // A run none of whose transfers got going has nothing else to show.
+    if (run_->id.empty()) return std::nullopt;
+    return recordRun();
+}
+
+std::optional<std::string> TransferRecorder::recordRun() {
+    const std::string error = log_.record(*run_);
     if (error.empty() || failureTold_) return std::nullopt;
     failureTold_ = true;
     return error;

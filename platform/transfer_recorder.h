@@ -12,12 +12,17 @@
 //
 // Each end() records the run so far, so a run of several transfers (a
 // write and its read-back) is one run, rewritten in place after each, and
-// a program that stops loses at most the transfer under way. The radio's
+// a program that stops loses at most the transfer under way. Several radios
+// written at once are one run too: each radio's recorder joins the run of a
+// lead recorder, adds its transfers as they end, and the lead closes the
+// run with the lines of its own (the table of the radios). The radio's
 // password never reaches the recorder: the trace masks it, and the
 // password the user typed is not handed to it.
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "link/engine/transfer_state.h"
 #include "platform/transfer_log.h"
@@ -49,6 +54,12 @@ class TransferRecorder {
 
     // A new run: the next transfer begins it.
     void startRun();
+    // This recorder's transfers go into the run `lead` has now, beside
+    // those of the other recorders that joined it.
+    void joinRun(const TransferRecorder& lead);
+    // The lines after the run's transfers; the run is recorded again. The
+    // log's failure as end() returns it.
+    std::optional<std::string> close(std::vector<std::string> lines);
     // A transfer starts on `port` (a run is started when none is).
     void begin(TransferPurpose purpose, const std::string& port);
     bool inTransfer() const { return inTransfer_; }
@@ -68,9 +79,12 @@ class TransferRecorder {
     static std::string programName();
 
   private:
+    // Records the run as it is now; the log's failure as end() returns it.
+    std::optional<std::string> recordRun();
+
     TransferLog log_;
     std::string program_;
-    TransferRun run_;
+    std::shared_ptr<TransferRun> run_;
     TransferEntry entry_;
     bool inTransfer_ = false;
     bool radioAnswered_ = false;

@@ -53,4 +53,19 @@ std::string settingsPortDeviceName(const Settings& settings) {
     return comPortDeviceName(settings.ComPortNumber);
 }
 
+std::string portFileStem(std::string_view device) {
+    std::string_view name = trimmed(device);
+    for (std::string_view prefix : {"/dev/", "\\\\.\\"})
+        if (name.starts_with(prefix)) name.remove_prefix(prefix.size());
+    std::string stem;
+    for (char c : name) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                           (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_';
+        stem += c == '/' || c == '\\' ? '-' : plain ? c : '_';
+    }
+    // "." and ".." are no file names of their own.
+    if (stem.find_first_not_of('.') == std::string::npos) stem.insert(0, "port");
+    return stem;
+}
+
 }  // namespace zq61

@@ -25,4 +25,11 @@ std::string typedPortDeviceName(std::string_view typed);
 // The port the settings choose: PortName while it is set, else ComPortNumber.
 std::string settingsPortDeviceName(const Settings& settings);
 
+// The name a file of this port's radio takes (without an extension), when
+// several radios are read into one folder: the device without "/dev/" or
+// Windows' "\\.\", its folders joined by "-", and any character that is
+// not a letter, digit, ".", "-" or "_" made "_":
+//   /dev/pts/3 -> pts-3    \\.\COM10 -> COM10    /dev/ttyUSB0 -> ttyUSB0
+std::string portFileStem(std::string_view device);
+
 }  // namespace zq61

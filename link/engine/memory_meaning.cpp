@@ -11,149 +11,170 @@ namespace {
 
 using namespace mem;
 
-std::string slotField(int offset) {
-    switch (offset) {
-        case kSlotFreqLow:
-        case kSlotFreqMid:
-        case kSlotFreqHigh:
-            return "frequency";
-        case kSlotOffsetLow:
-        case kSlotOffsetHigh:
-            return "offset";
-        case kSlotRxCtcss:
-        case kSlotRxDcs:
-            return "receive tone";
-        case kSlotTxCtcss:
-        case kSlotTxDcs:
-            return "transmit tone";
-        case kSlotModes:
-            return "duplex, tone squelch and tone kinds";
-        case kSlotSwitches:
-            return "busy lock, high cut, noise blanker, +/-5 kHz, modulation, power and public";
-        case kSlotRbTone:
-            return "tone tip";
-        case kSlotDtmfBot:
-            return "DTMF BOT";
-        case kSlotDtmfEot:
-            return "DTMF EOT";
-        case kSlotDtmfCall:
-            return "DTMF call";
-        default:
-            return "unused byte " + std::to_string(offset);
+// Composes the descriptions from the words of one language.
+class Describer {
+  public:
+    explicit Describer(const Terms& words) : w_(words) {}
+
+    std::string address(int address) const {
+        if (address < 0 || address >= kImageSize) return w_(Term::OutsideImage);
+        for (int chNo = 1; chNo <= kMaxChannels; ++chNo) {
+            const int slot = slotAddress(chNo);
+            if (address >= slot && address < slot + kSlotSize)
+                return numbered(Term::Channel, chNo) + ", " + slotField(address - slot);
+        }
+        if (address >= kInUseBitmap && address < kScanBitmap)
+            return bitmapByte(Term::InUseBits, address - kInUseBitmap);
+        if (address >= kScanBitmap && address < kBitmapAreaEnd)
+            return bitmapByte(Term::ScanBits, address - kScanBitmap);
+        if (address >= kDtmfCodes)
+            return numbered(Term::DtmfCode, (address - kDtmfCodes) / kDtmfCodeSize + 1) + ", " +
+                   numbered(Term::Character, (address - kDtmfCodes) % kDtmfCodeSize + 1);
+        if (address >= kToneTips) return toneTipByte(address);
+        return w_(Term::SettingsArea) + ", " + settingsItem(address);
     }
-}
 
-// The 8 channels whose bits a bitmap byte holds.
-std::string bitmapByte(std::string_view what, int index) {
-    const int first = index * 8 + 1;
-    if (first > 400) return std::string(what) + " area, unused byte";
-    return std::string(what) + " of channels " + std::to_string(first) + "-" +
-           std::to_string(first + 7);
-}
+  private:
+    const Terms& w_;
 
-// A byte of one of the 10-byte per-group arrays: "<what> of group n" (1..10).
-struct GroupArray {
-    int address;
-    const char* what;
-};
-constexpr GroupArray kGroupArrays[] = {
-    {kGroupCh1, "remembered channel 1"},         {kGroupCh2, "remembered channel 2"},
-    {kGroupCh3, "remembered channel 3"},         {kEmgModulation1, "emergency modulation 1"},
-    {kEmgModulation2, "emergency modulation 2"},
-};
-
-std::string optionItems(int first, int index) {
-    return "option item " + std::to_string(first + index);
-}
-
-std::string settingsItem(int address) {
-    if (address >= kFeatChannel && address < kFeatChannel + kSlotSize)
-        return "feature channel, " + slotField(address - kFeatChannel);
-    for (const GroupArray& a : kGroupArrays)
-        if (address >= a.address && address < a.address + 10)
-            return std::string(a.what) + " of group " + std::to_string(address - a.address + 1);
-    if (address >= kOptItems2to6 && address < kOptItems2to6 + 5)
-        return optionItems(2, address - kOptItems2to6);
-    if (address >= kOptItems11to15 && address < kOptItems11to15 + 5)
-        return optionItems(11, address - kOptItems11to15);
-    if (address >= kKeyFunctions && address < kKeyFunctions + 18)
-        return "key " + std::to_string(address - kKeyFunctions + 1) + " function";
-    if (address == kDtmfDefinedBits || address == kDtmfDefinedBits + 1)
-        return "which DTMF codes are defined";
-    if (address == kGroupOnBits || address == kGroupOnBits + 1) return "group switches";
-    switch (address) {
-        case kOptItem1:
-            return "option item 1";
-        case kOptItem0:
-            return "option item 0";
-        case kCurMemCh:
-            return "current memory channel";
-        case kMemoryInUse:
-            return "in-use bits of channels 402-409";
-        case kMemoryScan:
-            return "scan bits of channels 402-409";
-        case kOptItems7and8:
-            return "option items 7 and 8";
-        case kOptItem9:
-            return "option item 9";
-        case kOptItem10:
-            return "option item 10";
-        case kKeyModeSet:
-            return "key mode";
-        case kDtmfRate:
-            return "DTMF rate";
-        case kDtmfFirstDigitDelay:
-            return "DTMF first digit delay";
-        case kDtmfFirstDigitTime:
-            return "DTMF first digit time";
-        case kDtmfStarHashTime:
-            return "DTMF * and # time";
-        case kDtmfDKeySetting:
-            return "DTMF D key";
-        case kDtmfDisplay:
-            return "DTMF display";
-        case kMaxLimit:
-            return "frequency limit";
-        case kOptItem16AndLimitOn:
-            return "option item 16 and frequency limit switch";
-        default:
-            return "byte not used by the program";
+    std::string numbered(Term word, int n) const { return w_(word) + " " + std::to_string(n); }
+    std::string unusedIn(Term area) const {
+        return w_.format(Term::Area, w_(area)) + ", " + w_(Term::UnusedByte);
     }
-}
 
-std::string toneTipByte(int address) {
-    const int offset = address - kToneTips;
-    const int pair = offset / kToneTipPairStride;
-    const int inPair = offset % kToneTipPairStride;
-    if (inPair >= 2 * kToneTipSize) return "tone tip area, unused byte";
-    const int tip = pair * 2 + inPair / kToneTipSize + 1;
-    const int byte = inPair % kToneTipSize;
-    const std::string name = "tone tip " + std::to_string(tip) + ", ";
-    if (byte == kTipCount) return name + "count";
-    if (byte == kTipPause) return name + "pause";
-    if (byte < kTipDurations)
-        return name + "step " + std::to_string(byte - kTipPitches + 1) + " pitch";
-    return name + "step " + std::to_string(byte - kTipDurations + 1) + " duration";
-}
+    std::string slotField(int offset) const {
+        switch (offset) {
+            case kSlotFreqLow:
+            case kSlotFreqMid:
+            case kSlotFreqHigh:
+                return w_(Term::Frequency);
+            case kSlotOffsetLow:
+            case kSlotOffsetHigh:
+                return w_(Term::Offset);
+            case kSlotRxCtcss:
+            case kSlotRxDcs:
+                return w_(Term::ReceiveTone);
+            case kSlotTxCtcss:
+            case kSlotTxDcs:
+                return w_(Term::TransmitTone);
+            case kSlotModes:
+                return w_(Term::DuplexAndToneKinds);
+            case kSlotSwitches:
+                return w_(Term::ChannelSwitches);
+            case kSlotRbTone:
+                return w_(Term::ToneTip);
+            case kSlotDtmfBot:
+                return w_(Term::DtmfBot);
+            case kSlotDtmfEot:
+                return w_(Term::DtmfEot);
+            case kSlotDtmfCall:
+                return w_(Term::DtmfCall);
+            default:
+                return numbered(Term::UnusedByte, offset);
+        }
+    }
+
+    // The 8 channels whose bits a bitmap byte holds.
+    std::string bitmapByte(Term bits, int index) const {
+        const int first = index * 8 + 1;
+        if (first > 400) return unusedIn(bits);
+        return w_.format(Term::OfChannels, w_(bits),
+                         std::to_string(first) + "-" + std::to_string(first + 7));
+    }
+
+    std::string optionItems(int first, int index) const {
+        return numbered(Term::OptionItem, first + index);
+    }
+
+    std::string settingsItem(int address) const {
+        if (address >= kFeatChannel && address < kFeatChannel + kSlotSize)
+            return w_(Term::FeatureChannel) + ", " + slotField(address - kFeatChannel);
+        // A byte of one of the 10-byte per-group arrays: "<what> of group n" (1..10).
+        const struct {
+            int address;
+            Term what;
+            int number;
+        } groupArrays[] = {
+            {kGroupCh1, Term::RememberedChannel, 1},
+            {kGroupCh2, Term::RememberedChannel, 2},
+            {kGroupCh3, Term::RememberedChannel, 3},
+            {kEmgModulation1, Term::EmergencyModulation, 1},
+            {kEmgModulation2, Term::EmergencyModulation, 2},
+        };
+        for (const auto& a : groupArrays)
+            if (address >= a.address && address < a.address + 10)
+                return w_.format(Term::OfGroup, numbered(a.what, a.number),
+                                 std::to_string(address - a.address + 1));
+        if (address >= kOptItems2to6 && address < kOptItems2to6 + 5)
+            return optionItems(2, address - kOptItems2to6);
+        if (address >= kOptItems11to15 && address < kOptItems11to15 + 5)
+            return optionItems(11, address - kOptItems11to15);
+        if (address >= kKeyFunctions && address < kKeyFunctions + 18)
+            return numbered(Term::Key, address - kKeyFunctions + 1) + " " + w_(Term::Function);
+        if (address == kDtmfDefinedBits || address == kDtmfDefinedBits + 1)
+            return w_(Term::DefinedDtmfCodes);
+        if (address == kGroupOnBits || address == kGroupOnBits + 1) return w_(Term::GroupSwitches);
+        switch (address) {
+            case kOptItem1:
+                return optionItems(1, 0);
+            case kOptItem0:
+                return optionItems(0, 0);
+            case kCurMemCh:
+                return w_(Term::CurrentMemoryChannel);
+            case kMemoryInUse:
+                return w_.format(Term::OfChannels, w_(Term::InUseBits), "402-409");
+            case kMemoryScan:
+                return w_.format(Term::OfChannels, w_(Term::ScanBits), "402-409");
+            case kOptItems7and8:
+                return w_(Term::OptionItems) + " 7 " + w_(Term::And) + " 8";
+            case kOptItem9:
+                return optionItems(9, 0);
+            case kOptItem10:
+                return optionItems(10, 0);
+            case kKeyModeSet:
+                return w_(Term::KeyMode);
+            case kDtmfRate:
+                return w_(Term::DtmfRate);
+            case kDtmfFirstDigitDelay:
+                return w_(Term::DtmfFirstDigitDelay);
+            case kDtmfFirstDigitTime:
+                return w_(Term::DtmfFirstDigitTime);
+            case kDtmfStarHashTime:
+                return w_(Term::DtmfStarHashTime);
+            case kDtmfDKeySetting:
+                return w_(Term::DtmfDKey);
+            case kDtmfDisplay:
+                return w_(Term::DtmfDisplay);
+            case kMaxLimit:
+                return w_(Term::FrequencyLimit);
+            case kOptItem16AndLimitOn:
+                return optionItems(16, 0) + " " + w_(Term::And) + " " + w_(Term::FrequencyLimit) +
+                       " " + w_(Term::Switch);
+            default:
+                return w_(Term::NotUsedByProgram);
+        }
+    }
+
+    std::string toneTipByte(int address) const {
+        const int offset = address - kToneTips;
+        const int pair = offset / kToneTipPairStride;
+        const int inPair = offset % kToneTipPairStride;
+        if (inPair >= 2 * kToneTipSize) return unusedIn(Term::ToneTip);
+        const int tip = pair * 2 + inPair / kToneTipSize + 1;
+        const int byte = inPair % kToneTipSize;
+        const std::string name = numbered(Term::ToneTip, tip) + ", ";
+        if (byte == kTipCount) return name + w_(Term::Count);
+        if (byte == kTipPause) return name + w_(Term::Pause);
+        if (byte < kTipDurations)
+            return name + numbered(Term::Step, byte - kTipPitches + 1) + " " + w_(Term::Pitch);
+        return name + numbered(Term::Step, byte - kTipDurations + 1) + " " + w_(Term::Duration);
+    }
+};
 
 }  // namespace
 
-std::string describeMemoryAddress(int address) {
-    if (address < 0 || address >= kImageSize) return "outside the memory image";
-    for (int chNo = 1; chNo <= kMaxChannels; ++chNo) {
-        const int slot = slotAddress(chNo);
-        if (address >= slot && address < slot + kSlotSize)
-            return "channel " + std::to_string(chNo) + ", " + slotField(address - slot);
-    }
-    if (address >= kInUseBitmap && address < kScanBitmap)
-        return bitmapByte("in-use bits", address - kInUseBitmap);
-    if (address >= kScanBitmap && address < kBitmapAreaEnd)
-        return bitmapByte("scan bits", address - kScanBitmap);
-    if (address >= kDtmfCodes)
-        return "DTMF code " + std::to_string((address - kDtmfCodes) / kDtmfCodeSize + 1) +
-               ", character " + std::to_string((address - kDtmfCodes) % kDtmfCodeSize + 1);
-    if (address >= kToneTips) return toneTipByte(address);
-    return "settings area, " + settingsItem(address);
+std::string describeMemoryAddress(int address, const Terms& words) {
+    return Describer(words).address(address);
 }
 
 std::vector<int> differingAddresses(const MemoryBytes& written, const MemoryBytes& readBack,
@@ -172,13 +193,19 @@ std::vector<int> unwrittenAddresses(const MemoryBytes& written, const MemoryByte
 }
 
 std::string describeByteDifference(int address, const MemoryBytes& written,
-                                   const MemoryBytes& readBack) {
-    if (address < 0 || address >= kImageSize) return describeMemoryAddress(address);
+                                   const MemoryBytes& readBack, const Terms& words) {
+    if (address < 0 || address >= kImageSize) return describeMemoryAddress(address, words);
     const auto at = static_cast<std::size_t>(address);
-    char line[64];
-    std::snprintf(line, sizeof line, "0x%04X: written %02X, read back %02X", address, written[at],
-                  readBack[at]);
-    return std::string(line) + " (" + describeMemoryAddress(address) + ")";
+    char hex[8];
+    const auto byte = [&hex](uint8_t value) {
+        std::snprintf(hex, sizeof hex, "%02X", value);
+        return std::string(hex);
+    };
+    std::snprintf(hex, sizeof hex, "0x%04X", address);
+    const std::string place(hex);
+    return place + ": " + words(Term::Written) + " " + byte(written[at]) + ", " +
+           words(Term::ReadBack) + " " + byte(readBack[at]) + " (" +
+           describeMemoryAddress(address, words) + ")";
 }
 
 }  // namespace zq61

@@ -11,12 +11,14 @@
 #include <vector>
 
 #include "link/engine/memory_map.h"
+#include "model/terms.h"
 
 namespace zq61 {
 
 // The channel and field, or the settings item, held at `address`
-// (0x0000-0x1CFF); "outside the memory image" for any other address.
-std::string describeMemoryAddress(int address);
+// (0x0000-0x1CFF); "outside the memory image" for any other address. In
+// `words` (English unless the language's are given).
+std::string describeMemoryAddress(int address, const Terms& words = Terms());
 
 // The addresses in [first, end) where the two images differ, ascending.
 std::vector<int> differingAddresses(const MemoryBytes& written, const MemoryBytes& readBack,
@@ -29,6 +31,6 @@ std::vector<int> unwrittenAddresses(const MemoryBytes& written, const MemoryByte
 // One byte that did not stick, for the user:
 //   "0x00B0: written 28, read back 29 (channel 12, frequency)"
 std::string describeByteDifference(int address, const MemoryBytes& written,
-                                   const MemoryBytes& readBack);
+                                   const MemoryBytes& readBack, const Terms& words = Terms());
 
 }  // namespace zq61

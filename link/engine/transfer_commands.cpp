@@ -58,17 +58,22 @@ void TransferEngine::ReadFromRadio() {
     if (isBusy()) beginTransfer();  // unless cancelled as the window opened
 }
 
+std::string unpackableChannelText(const Document& doc) {
+    const int chNo = firstUnpackableChannel(doc);
+    if (!chNo) return {};
+    std::string frequency;
+    for (int i = 0; i < doc.WorkData.ChannelCount; ++i)
+        if (doc.WorkChannels[i].ChNo == chNo)
+            frequency = cleanString(doc.WorkChannels[i].Frequency.view());
+    return channelLabel(chNo, doc.BandMode) + ": " + frequency;
+}
+
 void TransferEngine::WriteToRadio() {
     if (isBusy()) return;
     finishPendingRead();
     // A frequency the radio cannot hold stops the write before anything is sent.
-    if (const int chNo = firstUnpackableChannel(doc_)) {
-        std::string frequency;
-        for (int i = 0; i < doc_.WorkData.ChannelCount; ++i)
-            if (doc_.WorkChannels[i].ChNo == chNo)
-                frequency = cleanString(doc_.WorkChannels[i].Frequency.view());
-        tell(FixedText::NotNumeric, PromptIcon::Error,
-             channelLabel(chNo, doc_.BandMode) + ": " + frequency);
+    if (const std::string channel = unpackableChannelText(doc_); !channel.empty()) {
+        tell(FixedText::NotNumeric, PromptIcon::Error, channel);
         return;
     }
     if (!begin(TransferOperation::Write)) return;
@@ -81,6 +86,15 @@ void TransferEngine::WriteToRadio() {
     }
     ClearMemoryImage();
     PackDocument(doc_, MemoryImage);
+    host_.openProgressWindow(TransferOperation::Write);
+    if (isBusy()) beginTransfer();  // unless cancelled as the window opened
+}
+
+void TransferEngine::WriteImageToRadio(const MemoryBytes& image) {
+    if (isBusy()) return;
+    finishPendingRead();
+    if (!begin(TransferOperation::Write)) return;
+    MemoryImage = image;
     host_.openProgressWindow(TransferOperation::Write);
     if (isBusy()) beginTransfer();  // unless cancelled as the window opened
 }

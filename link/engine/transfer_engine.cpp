@@ -39,6 +39,7 @@ TransferSnapshot TransferEngine::snapshot() const {
 bool TransferEngine::begin(TransferOperation operation) {
     operation_ = operation;
     phase_ = TransferPhase::Idle;
+    radioRefused_ = false;
     if (OpenRadioPort()) return true;
     operation_ = TransferOperation::None;
     return false;
@@ -321,6 +322,7 @@ void TransferEngine::AdvanceTransfer() {
             const Identity identity = identityCheck();
             if (!isBusy()) return;  // cancelled while a message was up
             if (identity != Identity::Accepted) {
+                radioRefused_ = true;
                 AbortTransfer();
                 if (identity == Identity::OtherProgramStarted) host_.terminateProgram();
                 return;
@@ -347,6 +349,7 @@ void TransferEngine::checkPassword(std::span<const uint8_t> block) {
     if (!isBusy()) return;
     if (answer) EnteredPassword = cleanString(*answer);
     if (PasswordAccepted(block, EnteredPassword)) return AdvanceTransfer();
+    radioRefused_ = true;
     tell(FixedText::PasswordFailure, PromptIcon::None);
     if (isBusy()) AbortTransfer();
 }

@@ -10,6 +10,7 @@
 // Commands (called by the window program and the command line):
 //   start(operation)        ReadFromRadio(), WriteToRadio() or ReadRMGDataFromRadio()
 //   ReadImageFromRadio()    a read into memoryImage() only (verify, compare)
+//   WriteImageToRadio(img)  a write of an image packed beforehand (several radios)
 //   cancel()                stops a running transfer at once
 //   FinishRead()            500 ms after a successful read (see TransferHost)
 // Events (called by the serial and timer adapters):
@@ -55,6 +56,10 @@ namespace zq61 {
 class Document;
 class ProgramVersions;
 
+// The channel a write must refuse ("A 12: 28.1x5", its group, number and
+// frequency text), or "" when the document can be packed whole.
+std::string unpackableChannelText(const Document& doc);
+
 class TransferEngine {
   public:
     // `versions` decides whether the radio's firmware suits this program and
@@ -75,6 +80,11 @@ class TransferEngine {
     // shows it as a read, and the host hears transferEnded(Read, ...).
     // Reading a write back and comparing the document with the radio use it.
     void ReadImageFromRadio();
+    // A write of `image`, packed beforehand from a document of this
+    // engine's model and band mode (the identity check compares the radio
+    // with them): no confirmation first, as the caller asked once for
+    // several radios. Everything else is as in WriteToRadio.
+    void WriteImageToRadio(const MemoryBytes& image);
     // Whether a successful write says so (9010). Off while the write is to
     // be read back: only the comparison may report success.
     void setAnnounceWriteDone(bool announce) { announceWriteDone_ = announce; }
@@ -111,8 +121,14 @@ class TransferEngine {
     void setEnteredPassword(std::string password) { EnteredPassword = std::move(password); }
     const MemoryBytes& memoryImage() const { return MemoryImage; }
     const InfoBytes& infoImage() const { return InfoImage; }
-    // The band mode the radio reported in the last handshake.
+    // What the radio reported of itself in the last identify.
     int radioBandMode() const { return RadioBandMode; }
+    const std::string& radioModel() const { return RadioModel; }
+    const std::string& radioVersion() const { return RadioVersion; }
+    // The last transfer was refused after the radio answered: it is of
+    // another model, band mode or firmware, or its password was not given.
+    // Nothing was written or read then.
+    bool radioRefused() const { return radioRefused_; }
 
   private:
     // Whether received bytes are taken, and as what.
@@ -196,6 +212,7 @@ class TransferEngine {
     // The radio answered a handshake and has not been sent "END" since: it
     // stays in programming mode until it is.
     bool radioProgramming_ = false;
+    bool radioRefused_ = false;
     // A question or message of this transfer is up.
     bool prompting_ = false;
     // Why the port went away during this transfer; empty while it is there.

@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+#include <cerrno>
+
 namespace zq61 {
 
 namespace {
@@ -19,10 +21,16 @@ bool isUnsupportedLineCall(const QSerialPort& port) {
 QtSerialLink::QtSerialLink(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialLink::onReadyRead);
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialLink::onError);
+    drainTimer_.setInterval(kDrainTickMs);
+    connect(&drainTimer_, &QTimer::timeout, this, &QtSerialLink::drainSome);
 }
 
+// The program is letting the port go for good: the last bytes get a short
+// moment to leave, as nothing runs the event loop for them any more.
 QtSerialLink::~QtSerialLink() {
     close();
+    if (draining_ && port_.bytesToWrite() > 0) port_.waitForBytesWritten(100);
+    releaseDevice();
 }
 
 bool QtSerialLink::open() {
@@ -36,6 +44,15 @@ bool QtSerialLink::open() {
 bool QtSerialLink::openPort() {
     close();
     errorText_.clear();
+    if (draining_ && openedName_ == name_) {
+        // Closed a moment ago and its last bytes are still leaving: the
+        // device is taken up again as it is, without a second open (the
+        // bytes go on leaving).
+        draining_ = false;
+        port_.readAll();  // what came while it counted as closed is not for us
+        return true;
+    }
+    releaseDevice();
     lowLatency_ = {};
     port_.setPortName(name_);
     if (name_.isEmpty()) {
@@ -55,6 +72,7 @@ bool QtSerialLink::openPort() {
     }
     port_.clearError();
     lowLatency_ = requestLowLatency(port_);
+    openedName_ = name_;
     return true;
 }
 
@@ -75,36 +93,54 @@ bool QtSerialLink::configure() {
     return true;
 }
 
+// The last request (the end request of a transfer) must leave before the
+// device is let go; waiting for it here would hold up every other port and
+// timer of the program, so the event loop finishes the close.
 void QtSerialLink::close() {
     buffer_.clear();
+    if (!port_.isOpen() || draining_) return;
+    port_.flush();
+    if (port_.bytesToWrite() == 0) return releaseDevice();
+    draining_ = true;
+    if (!drainTimer_.isActive()) {
+        drainClock_.start();
+        drainTimer_.start();
+    }
+}
+
+// The system takes what it has room for; QSerialPort does not come back by
+// itself for the rest once the system refused it, so it is offered again.
+void QtSerialLink::drainSome() {
+    if (port_.isOpen()) port_.flush();
+    const bool done = !port_.isOpen() || port_.bytesToWrite() == 0;
+    if (!done && drainClock_.elapsed() < kCloseDrainMs) return;
+    drainTimer_.stop();
+    if (draining_) releaseDevice();
+}
+
+void QtSerialLink::releaseDevice() {
+    drainTimer_.stop();
+    draining_ = false;
     if (!port_.isOpen()) return;
-    // The last request (the end request of an aborted transfer) must leave
-    // before the port closes.
-    flushWrites(100);
     port_.close();
     port_.clearError();
 }
 
 bool QtSerialLink::isOpen() const {
-    return port_.isOpen();
+    return port_.isOpen() && !draining_;
 }
 
 void QtSerialLink::clearBuffers() {
     buffer_.clear();
-    if (port_.isOpen()) port_.clear(QSerialPort::AllDirections);
+    if (isOpen()) port_.clear(QSerialPort::AllDirections);
 }
 
 void QtSerialLink::write(std::span<const uint8_t> bytes) {
-    if (!port_.isOpen() || bytes.empty()) return;
+    if (!isOpen() || bytes.empty()) return;
     port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     // Out to the device now rather than at the next turn of the event loop:
     // every request waits for its reply, so its latency is the transfer's.
-    flushWrites(0);
-}
-
-void QtSerialLink::flushWrites(int waitMs) {
     port_.flush();
-    if (waitMs > 0 && port_.bytesToWrite() > 0) port_.waitForBytesWritten(waitMs);
 }
 
 void QtSerialLink::setReceiveThreshold(int bytes) {
@@ -125,13 +161,13 @@ void QtSerialLink::setReceiveThreshold(int bytes) {
 
 void QtSerialLink::onReadyRead() {
     const QByteArray data = port_.readAll();
-    if (!port_.isOpen()) return;
+    if (!isOpen()) return;
     buffer_.insert(buffer_.end(), data.begin(), data.end());
     deliverIfReady();
 }
 
 void QtSerialLink::deliverIfReady() {
-    if (!port_.isOpen() || threshold_ <= 0 || static_cast<int>(buffer_.size()) < threshold_) return;
+    if (!isOpen() || threshold_ <= 0 || static_cast<int>(buffer_.size()) < threshold_) return;
     // The receiver may write, clear, close or set a new threshold.
     const std::vector<uint8_t> bytes = std::move(buffer_);
     buffer_.clear();
@@ -140,6 +176,10 @@ void QtSerialLink::deliverIfReady() {
 
 void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::NoError || !port_.isOpen()) return;
+    // The system's output buffer is full for the moment (QSerialPort names
+    // that a resource error too): the rest leaves later.
+    if (port_.errorString() == qt_error_string(EAGAIN)) return port_.clearError();
+    if (draining_) return releaseDevice();  // nothing waits for it any more
     // The device went away (adapter unplugged, the other end of a
     // pseudo-terminal closed): the port is closed so that it does not keep
     // signalling, and the transfer hears of it at once, from the event loop
@@ -147,8 +187,7 @@ void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::ResourceError) {
         errorText_ = port_.errorString();
         buffer_.clear();
-        port_.close();
-        port_.clearError();
+        releaseDevice();
         const std::string reason = (name_ + ": " + errorText_).toStdString();
         QMetaObject::invokeMethod(
             this,

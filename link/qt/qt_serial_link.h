@@ -7,13 +7,20 @@
 // driver for low latency (see serial_low_latency.h) and tells the note sink
 // how that went, for the trace and the transfer log.
 //
+// close() never waits: bytes still on their way out (the end request of a
+// transfer) leave from the event loop, and the device is let go once they
+// have, or after kCloseDrainMs. The port counts as closed at once; opening
+// the same port again meanwhile takes it up as it is.
+//
 //   QtSerialLink port;
 //   port.setPortName(radioPortName(settings));
 //   port.setReceiver([&](auto bytes) { engine.OnBytesArrived(bytes); });
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
+#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -30,6 +37,10 @@ class QtSerialLink : public QObject, public SerialLink {
     Q_OBJECT
 
   public:
+    // The longest a closed port keeps its device for bytes still to leave.
+    static constexpr int kCloseDrainMs = 1000;
+    static constexpr int kDrainTickMs = 10;
+
     using Receiver = std::function<void(std::span<const uint8_t>)>;
     using NoteSink = std::function<void(const QString&)>;
 
@@ -59,6 +70,8 @@ class QtSerialLink : public QObject, public SerialLink {
     bool open() override;
     void close() override;
     bool isOpen() const override;
+    // Closed, with bytes still leaving for the device.
+    bool isDraining() const { return draining_; }
     void clearBuffers() override;
     void write(std::span<const uint8_t> bytes) override;
     void setReceiveThreshold(int bytes) override;
@@ -69,11 +82,14 @@ class QtSerialLink : public QObject, public SerialLink {
     void deliverIfReady();
     bool openPort();
     bool configure();
-    // Pushes whatever QSerialPort still holds for writing out to the device.
-    void flushWrites(int waitMs);
+    // Lets go of the device, whatever is still to be written.
+    void releaseDevice();
+    // Offers the bytes still to be written to the system again.
+    void drainSome();
 
     QSerialPort port_;
     QString name_;
+    QString openedName_;  // the port of the device held open
     QString errorText_;
     Receiver receiver_;
     std::function<void(const std::string&)> lostHandler_;
@@ -82,6 +98,9 @@ class QtSerialLink : public QObject, public SerialLink {
     std::vector<uint8_t> buffer_;
     int threshold_ = 0;
     bool deliveryQueued_ = false;
+    bool draining_ = false;  // closed; the device is kept until the last bytes left
+    QTimer drainTimer_;
+    QElapsedTimer drainClock_;
 };
 
 }  // namespace zq61

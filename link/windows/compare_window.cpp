@@ -33,7 +33,7 @@ FrmCompare::FrmCompare(MainWindow& main, const std::vector<Difference>& differen
     list_->setObjectName("ListDifferences");
     list_->setAccessibleName(QString(label->text()).remove('&'));
     for (const Difference& d : differences) {
-        auto* item = new QListWidgetItem(QString::fromStdString(d.text()), list_);
+        auto* item = new QListWidgetItem(QString::fromStdString(d.text(Terms(&ctx.texts))), list_);
         item->setData(kChannelRole, d.chNo);
     }
     if (differences.empty()) {

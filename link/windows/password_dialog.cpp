@@ -29,6 +29,8 @@ FrmPassWord::FrmPassWord(const Texts& texts, const std::string& current, QWidget
     label->setBuddy(box_);
     box_->setObjectName("Text1");
     box_->setEchoMode(QLineEdit::Password);
+    // A "*" for each character, whatever the style would draw.
+    box_->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     box_->setMaxLength(kPasswordLength);
     box_->setText(QString::fromStdString(current).left(kPasswordLength));
     box_->setAccessibleName(label->text());

@@ -21,6 +21,8 @@ namespace zq61::gui {
 namespace {
 
 constexpr int kLabelCount = 15;
+// Captions in the first of the two columns.
+constexpr int kRowsPerColumn = 8;
 // The captions 21003.. go to these labels, in this order (21001 is the
 // frame, 21002 the sales area code).
 constexpr int kCaptionOrder[] = {8, 9, 0, 1, 2, 3, 4, 6, 5, 7, 10, 11, 12, 13};
@@ -85,12 +87,20 @@ FrmRadioInfo::FrmRadioInfo(const Texts& texts, const RadioInfo& info, QWidget* p
     for (int i = 0; i < kLabelCount; ++i)
         if (kBoxOfLabel[i] >= 0) pair(labels[i], boxes_[kBoxOfLabel[i]]);
 
+    // Two columns of captions and fields, so that the window fits the main
+    // window's area: the radio and its making, then its service.
     auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(2);
+    grid->setColumnMinimumWidth(2, 12);
     int row = 0;
+    int column = 0;
     auto add = [&](QLabel* label, QWidget* field) {
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1);
-        ++row;
+        grid->addWidget(label, row, column);
+        if (field) grid->addWidget(field, row, column + 1);
+        if (++row == kRowsPerColumn) {
+            row = 0;
+            column = 3;
+        }
     };
     add(labels[0], model_);
     add(labels[14], bandMode_);
@@ -101,11 +111,15 @@ FrmRadioInfo::FrmRadioInfo(const Texts& texts, const RadioInfo& info, QWidget* p
     for (int i : {2, 3, 4, 6})
         add(labels[i], boxes_[kBoxOfLabel[i]]);
     add(labels[5], boxes_[4]);
-    grid->addWidget(labels[7], row++, 0);  // the long repair reason's second caption
+    add(labels[7], nullptr);  // the long repair reason's second caption
     for (int i : {10, 11, 12, 13})
         add(labels[i], boxes_[kBoxOfLabel[i]]);
 
-    // Children of the window from the start, so that their captions are found.
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+
+    // Children of the window from the start, so that their captions are
+    // found; after the fields, so that Tab reaches them last.
     auto* close = new QPushButton(this);
     close->setObjectName("CommandClose");
     auto* help = new QPushButton(this);
@@ -117,9 +131,6 @@ FrmRadioInfo::FrmRadioInfo(const Texts& texts, const RadioInfo& info, QWidget* p
         QWidget* frame = parentWidget() ? parentWidget() : this;
         frame->close();
     });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);

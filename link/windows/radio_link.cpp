@@ -9,6 +9,7 @@
 #include "link/engine/memory_meaning.h"
 #include "link/engine/read_documents.h"
 #include "link/qt/port_names.h"
+#include "link/windows/fleet_write_dialog.h"
 #include "link/windows/password_dialog.h"
 #include "link/windows/port_problem.h"
 #include "link/windows/progress_window.h"
@@ -127,6 +128,36 @@ void RadioLink::readFromRadio() {
 void RadioLink::writeToRadio() {
     if (engine_.isBusy()) return;
     waitSaveDataTimer_.start();
+}
+
+// The document is packed once, from a copy, so that a dialog closed
+// without a write leaves it as it was; the dialog asks the rest once.
+void RadioLink::writeToSeveralRadios() {
+    if (engine_.isBusy()) return;
+    const Document& doc = ctx_.document;
+    if (const std::string channel = unpackableChannelText(doc); !channel.empty()) {
+        doc.tell(FixedText::NotNumeric, PromptIcon::Error, channel);
+        return;
+    }
+    Document packing(*doc.prompter, ctx_.texts);
+    copyWorkingDocument(doc, packing);
+    FleetJob job;
+    job.operation = TransferOperation::Write;
+    PackDocument(packing, job.image);
+    job.modelName = doc.ModelName;
+    job.bandMode = doc.BandMode;
+    job.verify = verifyAfterWrite();
+    if (!engine_.enteredPassword().empty()) job.password = engine_.enteredPassword();
+    job.programDir = ctx_.settings.ProgramFolder;
+    // The port of this run (the demonstration's virtual radio) is offered checked.
+    std::vector<QString> checked;
+    if (!portOverride().isEmpty()) checked.push_back(portOverride());
+    FrmFleetWrite dialog(ctx_, std::move(job),
+                         portLister_ ? portLister_() : std::vector<PresentPort>{}, checked, &main_);
+    if (main_.runModal)
+        main_.runModal(dialog);
+    else
+        dialog.exec();
 }
 
 void RadioLink::ReadRMGDataFromRadio() {
@@ -325,7 +356,7 @@ void RadioLink::verifyEnded(TransferResult result) {
     std::string text = doc.text(txt::kVerifyFailed) + "\r\n" +
                        doc.text(txt::kVerifyDifferingBytes) + " " + std::to_string(bad.size());
     for (std::size_t i = 0; i < bad.size() && i < kVerifyBytesShown; ++i)
-        text += "\r\n" + describeByteDifference(bad[i], written_, readBack);
+        text += "\r\n" + describeByteDifference(bad[i], written_, readBack, Terms(&ctx_.texts));
     if (bad.size() > kVerifyBytesShown) text += "\r\n...";
     doc.prompter->message(Prompt::ofText(txt::kVerifyFailed, text, PromptIcon::Error));
 }
@@ -340,7 +371,7 @@ void RadioLink::compareEnded(TransferResult result) {
     holdAsTheRadioDoes(mine);
     Document radio(*ctx_.document.prompter, ctx_.texts);
     documentOfImage(radio, engine_.memoryImage(), bandMode, ctx_.settings.ProgramFolder);
-    comparison_ = diffDocuments(mine, radio);
+    comparison_ = diffDocuments(mine, radio, Terms(&ctx_.texts));
     main_.closeWindowsNamed(win::kCompare);
     main_.showWindowOnce(win::kCompare);
 }

@@ -65,6 +65,7 @@ class RadioLink : public QObject, public RadioCommands, public TransferHost {
     // ---- RadioCommands ----
     void readFromRadio() override;
     void writeToRadio() override;
+    void writeToSeveralRadios() override;
     void ReadRMGDataFromRadio() override;
     void editPassword() override;
     void choosePort() override;

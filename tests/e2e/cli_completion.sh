@@ -36,7 +36,7 @@ done <<EOF
 zq61-cli im|import
 zq61-cli d|demo-image diff
 zq61-cli --v|--version
-zq61-cli read --po|--port
+zq61-cli read --po|--port --ports-from
 zq61-cli read --port |$ports
 zq61-cli read --port=/dev/pts/nothing|
 zq61-cli new --band |cb ham hf

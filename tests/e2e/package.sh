@@ -47,6 +47,7 @@ grep -v -e '^\./usr/' -e '^\./$' "$work/list" | grep . && fail "files outside /u
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "$depends" | grep -q "libqt6widgets6" || fail "Depends lacks libqt6widgets6: $depends"
 echo "$depends" | grep -q "libqt6printsupport6" || fail "Depends lacks libqt6printsupport6"
+echo "$depends" | grep -q "qt6-translations-l10n" || fail "Depends lacks qt6-translations-l10n"
 for name in $(echo "$depends" | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | grep .); do
     dpkg-query -W "$name" >/dev/null 2>&1 || apt-cache show "$name" >/dev/null 2>&1 ||
         fail "dependency $name is no Debian package"

@@ -69,9 +69,10 @@ class SimRadio {
     QString savePath_;
 };
 
-// A program run with the real radio link on the given port.
+// A program run with the real radio link on the given port (with the
+// mysetup.ini `mysetup`, or the installed one).
 struct LinkRun {
-    LinkRun() {
+    explicit LinkRun(const QString& mysetup = QString()) : gui(mysetup) {
         // Every read keeps a backup: in a folder of this run only.
         gui.ctx().backupFolder = backups.path();
         gui.start();
@@ -93,11 +94,18 @@ struct LinkRun {
             n += r.fixed == kind;
         return n;
     }
+    // Idle, and still idle once the events already posted have run: a write
+    // that is read back starts its read from the event loop.
     void waitIdle() {
-        QTRY_VERIFY_WITH_TIMEOUT(!link->engine().isBusy() &&
-                                     !link->waitSaveDataTimer().isActive() &&
-                                     !link->readOkTimer().isActive(),
-                                 30000);
+        const auto idle = [this] {
+            return !link->engine().isBusy() && !link->waitSaveDataTimer().isActive() &&
+                   !link->readOkTimer().isActive();
+        };
+        for (int calm = 0; calm < 2;) {
+            QTRY_VERIFY_WITH_TIMEOUT(idle(), 30000);
+            QCoreApplication::processEvents();
+            calm = idle() ? calm + 1 : 0;
+        }
     }
     QTemporaryDir backups;
     GuiRun gui;

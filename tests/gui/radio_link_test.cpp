@@ -174,6 +174,9 @@ class RadioLinkTest : public QObject {
                 if (!box || box->echoMode() != QLineEdit::Password || box->maxLength() != 4)
                     return int(QDialog::Rejected);
                 QTest::keyClicks(box, enteredBefore + "xyz");  // cut at 4 characters
+                // A star for each character typed.
+                if (box->displayText() != QString(box->text().size(), '*'))
+                    return int(QDialog::Rejected);
                 box->setText(box->text().left(enteredBefore.size()));
                 d.findChild<QPushButton*>("CommandOK")->click();
                 return d.result();

@@ -62,6 +62,11 @@ void JsonWriter::value(int64_t number) {
     out_ << number;
 }
 
+void JsonWriter::literal(std::string_view text) {
+    beforeValue();
+    out_ << text;
+}
+
 void JsonWriter::value(std::string_view text) {
     beforeValue();
     writeString(out_, text);

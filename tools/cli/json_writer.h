@@ -24,6 +24,8 @@ class JsonWriter {
     void value(int64_t number);
     void value(std::string_view text);
     void value(const char* text) { value(std::string_view(text)); }
+    // A number or true/false formatted already ("12.3"), written as it is.
+    void literal(std::string_view text);
 
     // "name": [1, 2, 3] on one line.
     template <typename Range>

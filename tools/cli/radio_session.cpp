@@ -1,8 +1,6 @@
 #include "radio_session.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 
 #include <iostream>
 
@@ -15,9 +13,21 @@
 
 namespace zq61::cli {
 
-void addRadioOptions(CLI::App* sub, RadioOptions& options, bool withPassword) {
-    sub->add_option("--port", options.port,
-                    "Serial port: a device path or COMn (default: the port of mysetup.ini)");
+void addRadioOptions(CLI::App* sub, RadioOptions& options, bool withPassword, bool severalRadios) {
+    if (severalRadios) {
+        // One value each time: "--port A --port B FILE" leaves FILE alone.
+        sub->add_option("--port", options.ports,
+                        "Serial port: a device path or COMn (default: the port of mysetup.ini); "
+                        "give it once per radio to do several radios at once")
+            ->allow_extra_args(false);
+        sub->add_option("--ports-from", options.portsFrom,
+                        "A file with one serial port a line: each is one more radio");
+        sub->add_flag("--json", options.json,
+                      "Print the table of the radios as JSON records (implies several radios)");
+    } else {
+        sub->add_option("--port", options.port,
+                        "Serial port: a device path or COMn (default: the port of mysetup.ini)");
+    }
     if (withPassword) {
         sub->add_option("--password", options.password,
                         "The radio's password, entered when the radio asks for it");
@@ -31,11 +41,6 @@ void addRadioOptions(CLI::App* sub, RadioOptions& options, bool withPassword) {
 void addBackupOption(CLI::App* sub, RadioOptions& options) {
     sub->add_flag("--no-backup", options.noBackup,
                   "Do not keep this read among the backups of the data folder");
-}
-
-int transferLimitMs(TransferOperation operation, int retries) {
-    constexpr int kMarginMs = 10'000;
-    return worstCaseDurationMs(operation, retries) + kMarginMs;
 }
 
 bool readRadioDocument(Context& context, Document& doc, TransferPrompter& prompter,
@@ -71,6 +76,11 @@ RadioSession::RadioSession(Context& context, Document& doc, TransferPrompter& pr
       prompter_(prompter),
       options_(options),
       engine_(doc, port_, timer_, *this, context.versions),
+      watchdog_(engine_,
+                [this](const std::string& why) {
+                    std::cerr << why << std::endl;
+                    recorder_.line("watchdog: " + why);
+                }),
       recorder_(TransferLog(TransferLog::defaultFolder()), TransferRecorder::programName()) {
     const QString port = options.port.empty()
                              ? radioPortName(context.settings)
@@ -149,42 +159,10 @@ bool RadioSession::run(TransferOperation operation, std::optional<TransferPurpos
     result_ = TransferResult::Failed;
     engine_.start(operation);
     if (!ended_ && engine_.isBusy()) {
-        QElapsedTimer running;
-        running.start();
-        QElapsedTimer still;
-        still.start();
-        // Every request sent, phase entered or block reached changes the
-        // snapshot: one that stays the same for long is a stuck transfer.
-        TransferSnapshot mark = engine_.snapshot();
-        const int limitMs = transferLimitMs(operation, options_.retries);
-        QTimer watchdog;
-        watchdog.setInterval(250);
-        QObject::connect(&watchdog, &QTimer::timeout, [&] {
-            const TransferSnapshot now = engine_.snapshot();
-            if (now != mark) {
-                mark = now;
-                still.restart();
-            }
-            std::string why;
-            if (still.elapsed() >= kStallLimitMs) {
-                why = std::string("The transfer stopped moving in its ") + phaseName(now.phase) +
-                      " phase: nothing happened for " + std::to_string(kStallLimitMs / 1000) +
-                      " s.";
-            } else if (running.elapsed() >= limitMs) {
-                why = "The transfer took longer than " + std::to_string(limitMs / 1000) +
-                      " s, the most it can take (" + phaseName(now.phase) + " phase, " +
-                      std::to_string(now.percent) + "%).";
-            } else {
-                return;
-            }
-            std::cerr << why << std::endl;
-            recorder_.line("watchdog: " + why);
-            watchdog.stop();
-            engine_.cancel();  // ends the transfer: transferEnded quits the loop
-            loop.quit();
-        });
-        watchdog.start();
-        if (!ended_) loop.exec();
+        // A stuck or overlong transfer is cancelled: transferEnded quits the loop.
+        watchdog_.watch(operation, options_.retries);
+        loop.exec();
+        watchdog_.stop();
     }
     onEnded_ = nullptr;
     record(ended_ ? result_ : TransferResult::Failed);

@@ -8,12 +8,14 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli_command.h"
 #include "link/engine/read_documents.h"
 #include "link/engine/transfer_engine.h"
 #include "link/qt/qt_reply_timer.h"
 #include "link/qt/qt_serial_link.h"
+#include "link/qt/transfer_watchdog.h"
 #include "platform/transfer_recorder.h"
 #include "transfer_prompter.h"
 
@@ -21,14 +23,22 @@ namespace zq61::cli {
 
 struct RadioOptions {
     std::string port;  // device path or COMn; empty: the port of mysetup.ini
+    // Several radios at once (write and read): every --port, and the file
+    // of --ports-from; the result as JSON records.
+    std::vector<std::string> ports;
+    std::string portsFrom;
+    bool json = false;
     std::optional<std::string> password;
     int retries = 0;
     bool trace = false;
     bool noBackup = false;  // a read is not kept among the backups
 };
 
-// --port and --trace, and --password and --retries when asked for.
-void addRadioOptions(CLI::App* sub, RadioOptions& options, bool withPassword);
+// --port and --trace, and --password and --retries when asked for. With
+// `severalRadios`, --port may be given once per radio, with --ports-from and
+// --json beside it.
+void addRadioOptions(CLI::App* sub, RadioOptions& options, bool withPassword,
+                     bool severalRadios = false);
 
 // --no-backup, for the commands that read the radio's memory.
 void addBackupOption(CLI::App* sub, RadioOptions& options);
@@ -36,12 +46,6 @@ void addBackupOption(CLI::App* sub, RadioOptions& options);
 // The link failure prompt is answered OK this often at most; more is a
 // typing error rather than patience.
 inline constexpr int kMaxRetries = 100;
-
-// The longest the command waits for a transfer with `retries` restarts: the
-// engine's worst case and a margin for a slow machine.
-int transferLimitMs(TransferOperation operation, int retries);
-// A transfer that changes nothing of its state for this long is stuck.
-inline constexpr int kStallLimitMs = 5000;
 
 // Reads the radio into `doc` (prepared as above; its prompter must be
 // `prompter`). True when the read succeeded and the document holds it.
@@ -93,6 +97,7 @@ class RadioSession : public TransferHost {
     QtSerialLink port_;
     QtReplyTimer timer_;
     TransferEngine engine_;
+    TransferWatchdog watchdog_;
     TransferRecorder recorder_;
     std::function<void()> onEnded_;
     bool ended_ = false;

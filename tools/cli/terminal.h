@@ -8,4 +8,9 @@ namespace zq61::cli {
 
 bool stderrIsTerminal();
 
+// Whether lines on the terminal of stderr can be drawn again in place
+// (cursor movements), for the progress of several radios at once. On
+// Windows this switches the console to take them.
+bool stderrTakesCursorMoves();
+
 }  // namespace zq61::cli

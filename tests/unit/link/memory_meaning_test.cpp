@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "model/text_ids.h"
+#include "support/table_texts.h"
+
 namespace zq61 {
 namespace {
 
@@ -60,6 +63,20 @@ TEST(MemoryMeaningTest, ByteThatDidNotStickIsNamedWithBothValues) {
     EXPECT_EQ(describeByteDifference(0x00B2, written, back),
               "0x00B2: written 28, read back 29 (channel 12, frequency)");
     EXPECT_EQ(describeByteDifference(0x1D00, written, back), "outside the memory image");
+}
+
+// The verify message names the byte in the words of the program's language
+// (here each word shows its text id); the command line's stay English.
+TEST(MemoryMeaningTest, ByteIsNamedInTheWordsGiven) {
+    test::TableTexts texts;
+    const Terms words(&texts);
+    MemoryBytes written{}, back{};
+    written[0x00B2] = 0x28;
+    back[0x00B2] = 0x29;
+    EXPECT_EQ(describeByteDifference(0x00B2, written, back, words),
+              "0x00B2: T27452 28, T27453 29 (T27400 12, T27404)");
+    texts.table[txt::kTermBase + int(Term::OfGroup)] = "%2/%1";
+    EXPECT_EQ(describeMemoryAddress(0x1A22, words), "T27472, 3/T27429 1");
 }
 
 }  // namespace

@@ -113,5 +113,18 @@ TEST_F(DocumentDiffTest, ChannelLinesCarryTheirNumberAndKind) {
     EXPECT_EQ(diffs[1].chNo, 402);
 }
 
+// The compare window's lines are made of the words of the program's
+// language; here each word shows its text id.
+TEST_F(DocumentDiffTest, LinesSpeakTheLanguageOfTheirWords) {
+    channel(after, 12).Frequency = "02851000";
+    addChannel(after, 45, "28.25");
+    const Terms words(&texts);
+    std::vector<std::string> got;
+    for (const Difference& d : diffDocuments(before, after, words))
+        got.push_back(d.text(words));
+    EXPECT_EQ(got, (std::vector<std::string>{"T27400 12 (A 12): T27404 28.50000 -> 28.51000",
+                                             "T27400 45 (B 5): T27401 (28.25000)"}));
+}
+
 }  // namespace
 }  // namespace zq61

@@ -9,6 +9,7 @@
 
 #include <SimpleIni.h>
 
+#include "model/terms.h"
 #include "model/text_ids.h"
 #include "settings/lang_text.h"
 
@@ -59,6 +60,17 @@ TEST_P(LanguageFilesTest, EveryUsedTextExistsAndFits) {
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, LanguageFilesTest,
                          ::testing::Values("english.ini", "chinese.ini"));
+
+// The command line's English words of compared documents and verify
+// messages are the English file's.
+TEST(LanguageFiles, EnglishWordsAreTheBuiltInOnes) {
+    Settings settings;
+    settings.ProgramFolder = ZQ61_STAGE_DIR "/V100";
+    settings.LanguageFileName = "english.ini";
+    const LangText texts(settings);
+    for (int t = 0; t < txt::kTermCount; ++t)
+        EXPECT_EQ(texts.text(txt::kTermBase + t), Terms::english(static_cast<Term>(t))) << t;
+}
 
 TEST(LanguageFiles, BothLanguagesHoldTheSameKeys) {
     const std::string folder = ZQ61_SOURCE_DIR "/lang/";

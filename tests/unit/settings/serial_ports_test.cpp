@@ -45,5 +45,20 @@ TEST(SerialPorts, PortNamesAsTypedOrStored) {
     EXPECT_EQ(settingsPortDeviceName(settings), kWindows ? "COM2" : "/dev/ttyS1");
 }
 
+// Each radio of several read into one folder gets a file named after its port.
+TEST(SerialPorts, FileNamesOfPorts) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/dev/pts/3", "pts-3"},
+        {"\\\\.\\COM10", "COM10"},
+        {"COM3", "COM3"},
+        {"/dev/ttyUSB0", "ttyUSB0"},
+        {"/dev/serial/by-id/usb-FTDI_A1:B2 port0", "serial-by-id-usb-FTDI_A1_B2_port0"},
+        {"..", "port.."},
+        {"", "port"},
+    };
+    for (const auto& [device, stem] : cases)
+        EXPECT_EQ(portFileStem(device), stem) << device;
+}
+
 }  // namespace
 }  // namespace zq61
