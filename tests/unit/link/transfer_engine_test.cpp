@@ -193,7 +193,9 @@ TEST(TransferCable, PulledCableEndsTheTransferAtOnce) {
         ASSERT_TRUE(b.run());
         EXPECT_EQ(prompter.texts(), c.shown);
         EXPECT_TRUE(endedWith(b, c.op, c.success));
-        if (b.cablePulledAt) EXPECT_EQ(b.endedAt[0], *b.cablePulledAt);
+        if (b.cablePulledAt) {
+            EXPECT_EQ(b.endedAt[0], *b.cablePulledAt);
+        }
         EXPECT_EQ(b.countSent(kHandshake), 1);
         EXPECT_EQ(b.progressCloses, 1);
         EXPECT_EQ(b.doc.WorkData, before);

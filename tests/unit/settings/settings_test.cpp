@@ -336,7 +336,9 @@ TEST_F(UserSettingsTest, AWritableInstallationKeepsItsOwnFilesAndLeavesNoTrace) 
         for (const auto& entry : fs::directory_iterator(setup.parent_path()))
             left.push_back(entry.path().filename());
         EXPECT_EQ(left, withFile ? std::vector<fs::path>{"mysetup.ini"} : std::vector<fs::path>{});
-        if (withFile) EXPECT_EQ(setupValue("comPort"), "4");
+        if (withFile) {
+            EXPECT_EQ(setupValue("comPort"), "4");
+        }
     }
 }
 
