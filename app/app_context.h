@@ -26,9 +26,7 @@ class RadioCommands;
 
 struct AppContext {
     AppContext(Prompter& prompter, FileDialogs& fileDialogs)
-        : prompter(prompter), fileDialogs(fileDialogs), document(prompter, texts) {
-        registerPlaceholderWindows(windows);
-    }
+        : prompter(prompter), fileDialogs(fileDialogs), document(prompter, texts) {}
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
@@ -37,7 +35,8 @@ struct AppContext {
     Prompter& prompter;
     FileDialogs& fileDialogs;
     Document document;
-    // The child windows the main window can open, by name.
+    // The child windows the main window can open, by name: the editor and
+    // radio link windows, put in where the program is assembled.
     ChildWindowRegistry windows;
     // Set by the radio link; until then the radio commands only tell the
     // user that they are not available.

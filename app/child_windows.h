@@ -49,9 +49,4 @@ class ChildWindowRegistry {
     QHash<QString, ChildWindowFactory> factories_;
 };
 
-// Plain windows with only their caption, for the editors that are not there
-// yet: the channel window, optional features, DTMF, tone tips, keys, radio
-// information and channel edit.
-void registerPlaceholderWindows(ChildWindowRegistry& registry);
-
 }  // namespace zq61::gui

@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QString>
 
+#include "app/child_windows.h"
 #include "model/text_ids.h"
 #include "model/texts.h"
 
@@ -42,6 +44,36 @@ OkCancelRow addOkCancelButtons(QDialog* dialog) {
     row->addWidget(ok);
     row->addWidget(cancel);
     return {ok, row};
+}
+
+QHBoxLayout* addCloseRow(QBoxLayout* layout, QWidget* window, const Texts& texts, HelpButton help) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    const auto button = [&](const char* name) {
+        auto* b = new QPushButton(window);
+        b->setObjectName(name);
+        // Enter in a field of the window moves on or commits; it never
+        // presses these.
+        b->setAutoDefault(false);
+        row->addWidget(b);
+        return b;
+    };
+    QPushButton* close = button("CommandClose");
+    if (help == HelpButton::Hidden) button("CommandHelp")->hide();
+    layout->addLayout(row);
+    ApplyCloseHelpTexts(window, texts);
+    QObject::connect(close, &QPushButton::clicked, window, [window] {
+        if (auto* editor = dynamic_cast<PendingEditCommitter*>(window)) editor->commitPendingEdit();
+        closeChildWindow(window);
+    });
+    return row;
+}
+
+void closeChildWindow(QWidget* window) {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        frame->close();
+    else
+        window->close();
 }
 
 }  // namespace zq61::gui

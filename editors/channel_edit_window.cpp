@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -88,7 +87,6 @@ FrmCHInfoEdit::FrmCHInfoEdit(Document& doc, MainWindow* main, QWidget* parent)
     buildControls();
     Refreshing = true;
     try {
-        helpButton_->hide();
         applyBandLayout();
         {
             const QSignalBlocker quiet(group_);
@@ -209,17 +207,7 @@ void FrmCHInfoEdit::buildControls() {
         fields_[i]->setCurrentIndex(-1);
     }
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    closeButton_ = new QPushButton(this);
-    closeButton_->setObjectName("CommandClose");
-    helpButton_ = new QPushButton(this);
-    helpButton_->setObjectName("CommandHelp");
-    for (QPushButton* b : {closeButton_, helpButton_}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
+    addCloseRow(layout, this, *doc_.texts, HelpButton::Hidden);
 
     for (QComboBox* list : {group_, country_, subCountry_, channel_})
         EnterMovesFocus::install(list);
@@ -236,12 +224,6 @@ void FrmCHInfoEdit::buildControls() {
         if (!Refreshing) SetGridEditData(false);
     });
     connect(memoryButton_, &QPushButton::clicked, this, &FrmCHInfoEdit::pickMemoryFrequency);
-    connect(closeButton_, &QPushButton::clicked, this, [this] {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->close();
-        else
-            close();
-    });
 }
 
 void FrmCHInfoEdit::applyBandLayout() {

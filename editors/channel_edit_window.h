@@ -104,9 +104,7 @@ class FrmCHInfoEdit : public QWidget, public DocumentObserver, public PendingEdi
     QLabel* frequencyLabel_ = nullptr;
     std::array<QComboBox*, kFields> fields_{};  // Combo2
     std::array<QLabel*, kFields> labels_{};     // Label3
-    QPushButton* closeButton_ = nullptr;
-    QPushButton* helpButton_ = nullptr;
-    bool syncing_ = false;  // switching the grid's group; its echo is ignored
+    bool syncing_ = false;                      // switching the grid's group; its echo is ignored
     bool closed_ = false;
 };
 

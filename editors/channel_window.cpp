@@ -16,6 +16,7 @@
 #include <exception>
 #include <vector>
 
+#include "app/common_captions.h"
 #include "app/field_names.h"
 #include "app/main_window.h"
 #include "app/twips.h"
@@ -68,8 +69,7 @@ ChannelWindow::ChannelWindow(Document& doc, MainWindow* main, QWidget* parent)
     : QWidget(parent), doc_(doc), main_(main) {
     buildControls();
     guarded("frmCommChInfo_Form_Load", [this] {
-        // 1. The help button is never shown; the window's size.
-        helpButton_->hide();
+        // 1. The window's size.
         resize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
         // 2. The group list; in CB mode the country selector stands in for it.
         {
@@ -127,19 +127,10 @@ void ChannelWindow::buildControls() {
     panel_->setObjectName("GroupPanel");
     layout->addWidget(panel_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
     editButton_ = new QPushButton(this);
     editButton_->setObjectName("CommandCHInfoEdit");
-    closeButton_ = new QPushButton(this);
-    closeButton_->setObjectName("CommandClose");
-    helpButton_ = new QPushButton(this);
-    helpButton_->setObjectName("CommandHelp");
-    for (QPushButton* b : {editButton_, closeButton_, helpButton_}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
+    editButton_->setAutoDefault(false);
+    addCloseRow(layout, this, *doc_.texts, HelpButton::Hidden)->insertWidget(1, editButton_);
 
     // The in-place editors live on the grid's viewport, over the cell.
     QWidget* over = grid_->viewport();
@@ -191,7 +182,6 @@ void ChannelWindow::buildControls() {
 
     // Buttons.
     connect(editButton_, &QPushButton::clicked, this, &ChannelWindow::openChannelEdit);
-    connect(closeButton_, &QPushButton::clicked, this, &ChannelWindow::closeWindow);
 
     // Leaving the window: the main window's channel-edit commands go away.
     if (main_) {
@@ -253,8 +243,7 @@ void ChannelWindow::ChangShowByLanguage() {
             grid_->item(r, kGridColEdit)->setBackground(kEditCellBack);
         }
         editButton_->setText(qs(doc_.text(txt::kGridEditButton)));
-        closeButton_->setText(qs(doc_.text(txt::kClose)));
-        helpButton_->setText(qs(doc_.text(txt::kHelp)));
+        ApplyCloseHelpTexts(this, *doc_.texts);
         GridBusy = false;
     });
 }
@@ -469,13 +458,6 @@ void ChannelWindow::showChannel(int chNo) {
 void ChannelWindow::openChannelEdit() {
     EndGridEdit();
     if (main_) main_->showWindowOnce(win::kChannelEdit);
-}
-
-void ChannelWindow::closeWindow() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
 }
 
 void ChannelWindow::closeEvent(QCloseEvent* event) {

@@ -119,7 +119,6 @@ class ChannelWindow : public QWidget,
     // Text1, Text2, Combo1..4.
     std::array<QWidget*, 6> cellEditors() const;
     void openChannelEdit();
-    void closeWindow();
     // Runs `step`; a failure shows the plain message `name`.
     template <typename Step>
     void guarded(const char* name, Step step);
@@ -133,8 +132,6 @@ class ChannelWindow : public QWidget,
     QComboBox* country_ = nullptr;
     QComboBox* subCountry_ = nullptr;
     QPushButton* editButton_ = nullptr;
-    QPushButton* closeButton_ = nullptr;
-    QPushButton* helpButton_ = nullptr;
     // The in-place editors: Text1 (frequency), Text2 (offset), Combo1..4
     // (columns 2, 3, 5, 6).
     QLineEdit* text1_ = nullptr;

@@ -1,15 +1,11 @@
 #include "editors/editor_controls.h"
 
 #include <QFocusEvent>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/common_captions.h"
 #include "app/field_names.h"
 
 namespace zq61::gui {
@@ -25,18 +21,6 @@ void selectByIndex(QComboBox* list, int index) {
 
 bool NotInComboList(const QComboBox* list, int index) {
     return index < 0 || index >= list->count();
-}
-
-QHBoxLayout* addCloseRow(QVBoxLayout* layout, QWidget* window, const Texts& texts) {
-    auto* close = new QPushButton;
-    close->setObjectName("CommandClose");
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(close);
-    layout->addLayout(row);
-    ApplyCloseHelpTexts(window, texts);
-    QObject::connect(close, &QPushButton::clicked, window, [window] { closeEditorWindow(window); });
-    return row;
 }
 
 namespace {

@@ -2,25 +2,17 @@
 
 // Small pieces the editor windows share: choosing a list item with the
 // usual fallbacks (with its change signal, or quietly), labels that name
-// their control, closing the child window frame, and the key rules of the
-// numeric text boxes.
+// their control, and the key rules of the numeric text boxes. The Close row
+// is the main window's (app/common_captions.h), as every child window has it.
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QObject>
 #include <QSignalBlocker>
 #include <string>
 
 #include "editors/cell_editors.h"
-
-class QHBoxLayout;
-class QVBoxLayout;
-
-namespace zq61 {
-class Texts;
-}
 
 namespace zq61::gui {
 
@@ -92,19 +84,6 @@ inline QLabel* labelFor(QWidget* buddy, const QString& text, const char* name = 
     label->setBuddy(buddy);
     buddy->setAccessibleName(text);
     return label;
-}
-
-// A row with the Close button ("CommandClose", captioned from the texts) at
-// its right end, added to `layout`; the button closes `window` with its frame.
-// Returns the row, so that a window may put buttons of its own before it.
-QHBoxLayout* addCloseRow(QVBoxLayout* layout, QWidget* window, const Texts& texts);
-
-// Closes the window with its child window frame.
-inline void closeEditorWindow(QWidget* window) {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-        sub->close();
-    else
-        window->close();
 }
 
 }  // namespace zq61::gui

@@ -7,8 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <cmath>
@@ -115,7 +113,6 @@ FrmOptFeatures::FrmOptFeatures(Document& doc, QWidget* parent) : QWidget(parent)
     buildControls();
     Refreshing = true;
     try {
-        helpButton_->hide();
         // Band-mode layout: +/-5 kHz is never offered; CB channels have no
         // shift, no power choice and no offset.
         const bool cb = doc_.BandMode == kBandCB;
@@ -239,29 +236,12 @@ void FrmOptFeatures::buildControls() {
     NumericBoxKeys::install(limit_, NumericKind::Frequency);
     connect(limit_, &QLineEdit::editingFinished, this, &FrmOptFeatures::limitLeft);
     connect(limitOn_, &QCheckBox::clicked, this, [this] { SaveOptFeat(kLimitOnId); });
-    closeButton_ = new QPushButton(this);
-    closeButton_->setObjectName("CommandClose");
-    helpButton_ = new QPushButton(this);
-    helpButton_->setObjectName("CommandHelp");
-    for (QPushButton* b : {closeButton_, helpButton_})
-        b->setAutoDefault(false);
-    connect(closeButton_, &QPushButton::clicked, this, [this] {
-        commitPendingEdit();
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->close();
-        else
-            close();
-    });
     bottom->addWidget(limitOn_);
     bottom->addWidget(maxLabel);
     bottom->addWidget(limit_);
     right->addLayout(bottom);
     right->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(closeButton_);
-    buttons->addWidget(helpButton_);
-    right->addLayout(buttons);
+    addCloseRow(right, this, *doc_.texts, HelpButton::Hidden);
 }
 
 void FrmOptFeatures::fillLists() {

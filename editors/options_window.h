@@ -15,7 +15,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace zq61 {
 class Document;
@@ -72,8 +71,6 @@ class FrmOptFeatures : public QWidget, public DocumentObserver, public PendingEd
     QCheckBox* limitOn_ = nullptr;
     class QGroupBox* optionFrame_ = nullptr;
     class QGroupBox* commonFrame_ = nullptr;
-    QPushButton* closeButton_ = nullptr;
-    QPushButton* helpButton_ = nullptr;
 };
 
 }  // namespace zq61::gui

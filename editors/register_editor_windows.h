@@ -1,8 +1,8 @@
 #pragma once
 
-// The editor windows the program has, put into the window registry in place
-// of their placeholders. The program calls this where it is assembled; the
-// window tests call it for their runs.
+// The editor windows the program has, put into the window registry. The
+// program calls this where it is assembled; the window tests call it for
+// their runs.
 
 namespace zq61::gui {
 

@@ -32,9 +32,6 @@ class ToneTipsWindow : public QWidget, public DocumentObserver {
     explicit ToneTipsWindow(Document& doc, QWidget* parent = nullptr);
     ~ToneTipsWindow() override;
 
-    // The shown tip, 1..8.
-    int currentTip() const { return current_; }
-
     QTabBar* tabs() const { return tabs_; }
     QComboBox* countList() const { return count_; }
     QComboBox* pauseList() const { return pause_; }

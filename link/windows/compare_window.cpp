@@ -1,9 +1,7 @@
 #include "link/windows/compare_window.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
@@ -48,23 +46,11 @@ FrmCompare::FrmCompare(MainWindow& main, const std::vector<Difference>& differen
     hint->setObjectName("LabelHint");
     hint->setWordWrap(true);
 
-    auto* close = new QPushButton(this);
-    close->setObjectName("CommandClose");
-    ApplyCloseHelpTexts(this, ctx.texts);
-    connect(close, &QPushButton::clicked, this, [this] {
-        // The child window frame, when the main window hosts this window.
-        QWidget* frame = parentWidget() ? parentWidget() : this;
-        frame->close();
-    });
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(list_, 1);
     layout->addWidget(hint);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    addCloseRow(layout, this, ctx.texts);
 }
 
 void FrmCompare::openLine(int row) {

@@ -25,7 +25,6 @@ class FrmPassWord : public QDialog {
 
     // After OK: the typed password, right-trimmed and cut at the first NUL.
     std::optional<std::string> enteredPassword() const { return entered_; }
-    QLineEdit* passwordBox() const { return box_; }
 
   private:
     void commandOk();

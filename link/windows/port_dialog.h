@@ -47,7 +47,6 @@ class FrmSetComm : public QDialog {
     QRadioButton* portButton(int number) const;  // 1..16
     QListWidget* otherPorts() const { return others_; }
     QLineEdit* pathField() const { return path_; }
-    QTimer* refreshTimer() const { return timer_; }
 
   private:
     void commandOk();

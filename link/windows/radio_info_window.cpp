@@ -3,10 +3,8 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/common_captions.h"
@@ -118,24 +116,8 @@ FrmRadioInfo::FrmRadioInfo(const Texts& texts, const RadioInfo& info, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
 
-    // Children of the window from the start, so that their captions are
-    // found; after the fields, so that Tab reaches them last.
-    auto* close = new QPushButton(this);
-    close->setObjectName("CommandClose");
-    auto* help = new QPushButton(this);
-    help->setObjectName("CommandHelp");
-    help->hide();
-    ApplyCloseHelpTexts(this, texts);
-    connect(close, &QPushButton::clicked, this, [this] {
-        // The child window frame, when the main window hosts this window.
-        QWidget* frame = parentWidget() ? parentWidget() : this;
-        frame->close();
-    });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close);
-    buttons->addWidget(help);
-    layout->addLayout(buttons);
+    // After the fields, so that Tab reaches the buttons last.
+    addCloseRow(layout, this, texts, HelpButton::Hidden);
 
     ShowByData();
 }

@@ -26,7 +26,6 @@ class FrmRadioInfo : public QWidget {
     void ShowByData();
 
     static constexpr int kTextCount = 12;
-    QLineEdit* textBox(int index) const { return boxes_[index]; }
 
   private:
     const RadioInfo& info_;

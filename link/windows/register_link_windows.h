@@ -1,7 +1,7 @@
 #pragma once
 
-// Puts the radio link's child windows (the radio information window) into
-// the main window's registry in place of their placeholders.
+// Puts the radio link's child windows (the radio information and compare
+// windows) into the main window's registry.
 
 namespace zq61::gui {
 

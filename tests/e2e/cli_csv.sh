@@ -117,11 +117,12 @@ grep -v "^3," "$work/mixed.csv" >"$work/unfit.csv"
 expect_exit 1 import --skip-unfit "$work/f.dat" "$work/unfit.csv"
 grep -q "no line fits; nothing was changed" "$work/err" || fail "nothing fits: $(cat "$work/err")"
 
-# File errors.
-expect_exit 2 import "$work/c.dat" "$work/missing.csv"
-expect_exit 2 import "$work/missing.dat" "$work/full.csv"
-expect_exit 2 export "$work/c.dat" "$work/no-such-folder/x.csv"
-expect_exit 2 import --output "$work/no-such-folder/x.dat" "$work/c.dat" "$work/full.csv"
+# File errors: exit 1, as for every command.
+expect_exit 1 import "$work/c.dat" "$work/missing.csv"
+expect_exit 1 import "$work/missing.dat" "$work/full.csv"
+expect_exit 1 export "$work/missing.dat" "$work/x.csv"
+expect_exit 1 export "$work/c.dat" "$work/no-such-folder/x.csv"
+expect_exit 1 import --output "$work/no-such-folder/x.dat" "$work/c.dat" "$work/full.csv"
 ls "$work" | grep -q '\.tmp$' && fail "a temporary file was left behind"
 
 finish

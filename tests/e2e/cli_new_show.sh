@@ -60,6 +60,19 @@ check_json "$work/ham.json" \
 expect_exit 0 show "$work/ham.dat"
 ends_with_newline show
 grep -q "28.85000" "$work/out" || fail "summary lacks the first channel"
+# The columns line up whatever a tone's name takes (Off, C_023(146.2Hz)).
+printf 'Location,Frequency,Tone,rToneFreq\n2,28.900000,Tone,146.2\n' >"$work/tone.csv"
+expect_exit 0 import --output "$work/tone.dat" "$work/ham.dat" "$work/tone.csv"
+expect_exit 0 show "$work/tone.dat"
+python3 - "$work/out" <<'PY' || fail "show does not line up its columns: $(cat "$work/out")"
+import sys
+lines = open(sys.argv[1]).read().splitlines()
+head = next(i for i, line in enumerate(lines) if "RX tone" in line)
+rows = [line for line in lines[head + 1:] if not line.startswith("Current")]
+tx, mod = lines[head].index("TX tone"), lines[head].index("Mod")
+assert any("C_023(146.2Hz)" in row for row in rows)
+assert all(row[tx - 1] == " " != row[tx] and row[mod - 1] == " " != row[mod] for row in rows)
+PY
 expect_exit 0 show --json "$work/ham.dat"
 ends_with_newline "show --json"
 expect_exit 0 ports

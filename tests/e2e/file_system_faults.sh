@@ -52,10 +52,10 @@ cat /dev/zero >"$full/filler" 2>/dev/null
 expect_exit 1 new "$full/old.dat"
 has "old.dat: No space left on device"
 unchanged old.dat
-expect_exit 2 import "$work/ham.dat" "$work/ham.csv" --output "$full/old.dat"
+expect_exit 1 import "$work/ham.dat" "$work/ham.csv" --output "$full/old.dat"
 has "old.dat: No space left on device"
 unchanged old.dat
-expect_exit 2 export "$work/ham.dat" "$full/old.csv"
+expect_exit 1 export "$work/ham.dat" "$full/old.csv"
 has "old.csv: No space left on device"
 unchanged old.csv
 expect_exit 1 print "$work/ham.dat" "$full/old.pdf"

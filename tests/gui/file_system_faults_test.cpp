@@ -91,7 +91,6 @@ class FileSystemFaultsTest : public QObject {
 
         GuiRun gui(QString(), "en_US.UTF-8", root + "/V100");
         gui.ctx().backupFolder = backups;
-        gui::registerLinkWindows(gui.ctx().windows);
         gui::MainWindow& main = gui.start();
         auto link = std::make_unique<gui::RadioLink>(main);
         QCOMPARE(gui.prompter.count(txt::kSettingsNotSaved), 1);

@@ -24,6 +24,7 @@
 #include "app/radio_commands.h"
 #include "app/splash_window.h"
 #include "editors/register_editor_windows.h"
+#include "link/windows/register_link_windows.h"
 #include "model/profile_file.h"
 #include "support/scripted_prompter.h"
 
@@ -146,6 +147,7 @@ class GuiRun {
               locale)) {
         run->context().radio = &radio;
         gui::registerEditorWindows(run->context().windows);
+        gui::registerLinkWindows(run->context().windows);
     }
     gui::MainWindow& start() {
         run->start();

@@ -14,7 +14,6 @@
 #include "gui_test_support.h"
 #include "link/engine/memory_map.h"
 #include "link/windows/radio_link.h"
-#include "link/windows/register_link_windows.h"
 
 namespace zq61::test {
 
@@ -76,7 +75,6 @@ struct LinkRun {
     explicit LinkRun(const QString& mysetup = QString()) : gui(mysetup) {
         // Every read keeps a backup: in a folder of this run only.
         gui.ctx().backupFolder = backups.path();
-        gui::registerLinkWindows(gui.ctx().windows);
         gui.start();
         link = std::make_unique<gui::RadioLink>(gui.main());
     }

@@ -24,7 +24,6 @@
 #include "link/windows/port_problem.h"
 #include "link/windows/progress_window.h"
 #include "link/windows/radio_link.h"
-#include "link/windows/register_link_windows.h"
 #include "model/text_ids.h"
 #include "radio_link_support.h"
 #include "support/pseudo_terminal.h"

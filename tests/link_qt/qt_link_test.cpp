@@ -2,10 +2,13 @@
 // the "radio" writes is handed over at the receive threshold, what the
 // program writes reaches the radio; and the naming of ports.
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <vector>
 
 #include "link/qt/port_names.h"
@@ -24,6 +27,25 @@ class RadioEnd : public test::PseudoTerminal {
     QString path() const { return QString::fromStdString(slavePath()); }
     void send(const Bytes& bytes) { QVERIFY(test::writeAll(masterFd(), bytes)); }
     Bytes received() { return test::readAvailable(masterFd()); }
+    // What was sent and the port has not read yet.
+    int waiting() const { return test::bytesWaiting(slaveFd()); }
+
+    // Sends and waits until the bytes are in the line's input queue, without
+    // running the event loop: the port cannot have read them yet.
+    void sendUnread(const Bytes& bytes) {
+        const int before = waiting();
+        send(bytes);
+        QElapsedTimer clock;
+        clock.start();
+        while (waiting() < before + static_cast<int>(bytes.size()) && !clock.hasExpired(5000))
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        QCOMPARE(waiting(), before + static_cast<int>(bytes.size()));
+    }
+    // Sends and lets the port read the bytes (and do what it does with them).
+    void sendAndLetThePortRead(const Bytes& bytes) {
+        sendUnread(bytes);
+        QTRY_COMPARE(waiting(), 0);
+    }
 };
 
 }  // namespace
@@ -54,15 +76,13 @@ class QtLinkTest : public QObject {
 
     void deliversEverythingOnceTheThresholdIsReached() {
         port_->setReceiveThreshold(5);
-        radio_->send({1, 2, 3});
-        QTest::qWait(50);
+        radio_->sendAndLetThePortRead({1, 2, 3});
         QVERIFY(delivered_.empty());
         radio_->send({4, 5, 6, 7});
         QTRY_COMPARE(delivered_.size(), size_t(1));
         QCOMPARE(delivered_[0], (Bytes{1, 2, 3, 4, 5, 6, 7}));
         // Collecting starts again from nothing.
-        radio_->send({8, 9, 10, 11});
-        QTest::qWait(50);
+        radio_->sendAndLetThePortRead({8, 9, 10, 11});
         QCOMPARE(delivered_.size(), size_t(1));
         radio_->send({12});
         QTRY_COMPARE(delivered_.size(), size_t(2));
@@ -71,8 +91,7 @@ class QtLinkTest : public QObject {
 
     void holdsBackWhileTheThresholdIsZeroAndHandsOverWhenItIsSet() {
         port_->setReceiveThreshold(0);
-        radio_->send({1, 2, 3});
-        QTest::qWait(50);
+        radio_->sendAndLetThePortRead({1, 2, 3});
         QVERIFY(delivered_.empty());
         port_->setReceiveThreshold(2);
         QVERIFY(delivered_.empty());  // not from inside the caller
@@ -84,19 +103,17 @@ class QtLinkTest : public QObject {
         port_->setReceiveThreshold(1);
         port_->close();
         QVERIFY(!port_->isOpen());
-        radio_->send({1, 2});
-        QTest::qWait(50);
+        radio_->sendUnread({1, 2});
+        QCoreApplication::processEvents();
         QVERIFY(delivered_.empty());
     }
 
     void clearingDropsWhatIsBufferedHereAndInTheSystem() {
         port_->setReceiveThreshold(10);
-        radio_->send({0xEE, 0xEE, 0xEE, 0xEE});
-        QTest::qWait(50);  // in the adapter's buffer
-        radio_->send({0xDD, 0xDD});
-        QTest::qWait(20);
+        radio_->sendAndLetThePortRead({0xEE, 0xEE, 0xEE, 0xEE});  // in the adapter's buffer
+        radio_->sendUnread({0xDD, 0xDD});                         // in the system's
         port_->clearBuffers();
-        QTest::qWait(50);
+        QCOMPARE(radio_->waiting(), 0);
         const Bytes fresh = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
         radio_->send(fresh);
         QTRY_COMPARE(delivered_.size(), size_t(1));
@@ -192,19 +209,22 @@ class QtLinkTest : public QObject {
         int fired = 0;
         timer.setHandler([&] { ++fired; });
         timer.start(30);
-        QTest::qWait(120);
-        QCOMPARE(fired, 1);
+        QTRY_COMPARE(fired, 1);
+        QVERIFY(!timer.isActive());
         timer.start(30);
         timer.stop();
-        QTest::qWait(60);
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        QCoreApplication::processEvents();  // a timer still running would fire now
         QCOMPARE(fired, 1);
+        // Restarted 50 ms into a 30 ms wait (no event is handled meanwhile,
+        // so the first cannot fire): it fires 60 ms after the restart.
         QElapsedTimer clock;
         clock.start();
         timer.start(30);
-        QTest::qWait(20);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
         timer.start(60);  // starts over
         QTRY_COMPARE(fired, 2);
-        QVERIFY(clock.elapsed() >= 75);
+        QVERIFY(clock.elapsed() >= 110);
     }
 
     // The names themselves are the core's (tests/unit/settings); these are

@@ -26,4 +26,8 @@ long readWithin(int fd, uint8_t* buffer, std::size_t size, int timeoutMs);
 // What has arrived on the non-blocking `fd` so far, without waiting.
 std::vector<uint8_t> readAvailable(int fd);
 
+// How many bytes wait to be read on `fd`'s terminal, without reading them:
+// on the slave side, what the radio sent and the program has not read yet.
+int bytesWaiting(int fd);
+
 }  // namespace zq61::test

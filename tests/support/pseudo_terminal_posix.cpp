@@ -1,6 +1,7 @@
 #include "support/pseudo_terminal.h"
 
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -33,6 +34,11 @@ std::vector<uint8_t> readAvailable(int fd) {
     while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
         all.insert(all.end(), buffer, buffer + n);
     return all;
+}
+
+int bytesWaiting(int fd) {
+    int count = 0;
+    return ::ioctl(fd, FIONREAD, &count) == 0 ? count : -1;
 }
 
 }  // namespace zq61::test

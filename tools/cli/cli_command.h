@@ -22,8 +22,12 @@
 namespace zq61::cli {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;  // a check refused, or an operation failed
-inline constexpr int kExitUsage = 2;   // bad command line
+// A check refused, or an operation failed: also a document or any other file
+// that cannot be opened, read or written, whichever the command.
+inline constexpr int kExitFailed = 1;
+// A bad command line: an unknown command or option, a missing argument, a
+// value outside what the option takes.
+inline constexpr int kExitUsage = 2;
 
 struct Context {
     std::string programDir;    // folder of zq61-cli: Init/ and language/

@@ -1,7 +1,10 @@
 #include "document_printer.h"
 
-#include <iomanip>
+#include <algorithm>
 #include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "codec/frequency.h"
 #include "codec/text_helpers.h"
@@ -108,6 +111,40 @@ void toneTips(JsonWriter& json, const ToneTipTable& table) {
     json.endObject();
 }
 
+struct Column {
+    const char* heading;
+    bool right;  // numbers line up on their last digit
+};
+
+const std::vector<Column> kChannelColumns = {
+    {"Ch", true},       {"Group", false},   {"Frequency", false}, {"Dup", false},  {"Offset", true},
+    {"RX tone", false}, {"TX tone", false}, {"Mod", false},       {"Power", true}, {"Scan", false}};
+
+// Each column as wide as its widest cell (the tones' names vary from "Off" to
+// "C_023(146.2Hz)"), two spaces between columns, no spaces at the line end.
+void printTable(std::ostream& out, const std::vector<Column>& columns,
+                const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> widths;
+    for (const Column& column : columns)
+        widths.push_back(std::string_view(column.heading).size());
+    for (const auto& row : rows)
+        for (std::size_t i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    auto line = [&](auto cell) {
+        std::string text = "  ";
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const std::string value = cell(i);
+            const std::string pad(widths[i] - value.size(), ' ');
+            text += columns[i].right ? pad + value : value + pad;
+            if (i + 1 < columns.size()) text += "  ";
+        }
+        out << text.erase(text.find_last_not_of(' ') + 1) << "\n";
+    };
+    line([&](std::size_t i) { return std::string(columns[i].heading); });
+    for (const auto& row : rows)
+        line([&](std::size_t i) { return row[i]; });
+}
+
 }  // namespace
 
 void printDocumentJson(std::ostream& out, Document& doc) {
@@ -152,18 +189,16 @@ void printDocumentSummary(std::ostream& out, Document& doc) {
         << bandModeName(w.Header.HeaderBandMode) << " (" << doc.BandRangeText << "), data version "
         << cleanString(w.Header.Version.view()) << "\n"
         << w.ChannelCount << " channels\n";
-    if (usedChannelCount(doc) > 0)
-        out << "  Ch  Group  Frequency  Dup  Offset  RX tone  TX tone  Mod  Power  Scan\n";
+    std::vector<std::vector<std::string>> rows;
     for (int i = 0; i < usedChannelCount(doc); ++i) {
         const ChannelRecord& c = doc.WorkChannels[static_cast<std::size_t>(i)];
-        const std::string group = groupName(displayGroup(c.ChNo, doc.BandMode), doc.BandMode);
-        out << std::setw(4) << c.ChNo << "  " << std::left << std::setw(5) << group << "  "
-            << std::setw(9) << shownFrequency(c, doc) << "  " << std::setw(3) << duplexText(c.DUP)
-            << "  " << std::right << std::setw(6) << c.OffSetFre << "  " << std::left
-            << std::setw(7) << toneText(c.RDCT) << "  " << std::setw(7) << toneText(c.TDCT) << "  "
-            << std::setw(3) << modulationText(c.AM_FM) << "  " << std::right << std::setw(5)
-            << c.Tx_Power << "  " << scanText(c.Scan) << "\n";
+        rows.push_back({std::to_string(c.ChNo),
+                        groupName(displayGroup(c.ChNo, doc.BandMode), doc.BandMode),
+                        shownFrequency(c, doc), duplexText(c.DUP), std::to_string(c.OffSetFre),
+                        toneText(c.RDCT), toneText(c.TDCT), modulationText(c.AM_FM),
+                        std::to_string(c.Tx_Power), scanText(c.Scan)});
     }
+    if (!rows.empty()) printTable(out, kChannelColumns, rows);
     int codes = 0;
     for (const DtmfCode& code : w.Dtmf.Codes)
         codes += code.Length > 0 ? 1 : 0;

@@ -23,9 +23,9 @@ class ExportCommand : public Command {
 
     int run(Context& context) override {
         Document doc(context.prompter, context.texts);
-        if (openDocument(doc, file_, context.versions) != OpenResult::Opened) return kExitUsage;
+        if (openDocument(doc, file_, context.versions) != OpenResult::Opened) return kExitFailed;
         const std::string csv = exportChannelsCsv(doc, *csvColumnSetNamed(format_));
-        if (!writeTextFile(context, out_, csv)) return kExitUsage;
+        if (!writeTextFile(context, out_, csv)) return kExitFailed;
         return kExitOk;
     }
 

@@ -45,9 +45,9 @@ class ImportCommand : public Command {
 
     int run(Context& context) override {
         Document doc(context.prompter, context.texts);
-        if (openDocument(doc, file_, context.versions) != OpenResult::Opened) return kExitUsage;
+        if (openDocument(doc, file_, context.versions) != OpenResult::Opened) return kExitFailed;
         const auto text = readTextFile(context, in_);
-        if (!text) return kExitUsage;
+        if (!text) return kExitFailed;
         CsvImportOptions options;
         if (!format_.empty()) options.set = csvColumnSetNamed(format_);
         options.takeRowsThatFit = skipUnfit_;
@@ -69,7 +69,7 @@ class ImportCommand : public Command {
             std::cerr << count(result.problems.size(), "problem") << ": "
                       << count(static_cast<std::size_t>(result.rowsThatFit), "line")
                       << " taken, the lines above skipped." << std::endl;
-        if (!saveDocumentAs(doc, output_.empty() ? file_ : output_)) return kExitUsage;
+        if (!saveDocumentAs(doc, output_.empty() ? file_ : output_)) return kExitFailed;
         context.out << count(result.changedChannels.size(), "channel") << " changed." << std::endl;
         return kExitOk;
     }

@@ -82,7 +82,6 @@ class VirtualRadio {
     std::array<uint8_t, kInfoSize>& info() { return info_; }
     // Writes the password into the protection block (00 after it).
     void setPassword(std::string_view password);
-    void setEcho(bool echo) { settings_.echo = echo; }
 
     void setFaults(const FaultRates& rates, uint32_t seed);
     // The next `times` sound write frames for `address` are answered 0A and
