@@ -18,19 +18,12 @@
 #include "link/engine/transfer_engine.h"
 #include "model/document.h"
 #include "model/program_versions.h"
+#include "support/recording_starter.h"
 #include "support/scripted_prompter.h"
 #include "support/table_texts.h"
 #include "tools/sim/core/virtual_radio.h"
 
 namespace zq61::test {
-
-struct RecordingStarter : ProgramStarter {
-    std::vector<std::string> started;
-    bool start(const std::string& path) override {
-        started.push_back(path);
-        return true;
-    }
-};
 
 inline VersionTable tableOf(std::vector<VersionPair> pairs) {
     VersionTable t;

@@ -16,19 +16,11 @@
 #include "model/document.h"
 #include "model/new_document.h"
 #include "model/program_versions.h"
+#include "support/recording_starter.h"
 #include "support/scripted_prompter.h"
 #include "support/table_texts.h"
 
 namespace zq61::test {
-
-class RecordingStarter : public ProgramStarter {
-  public:
-    std::vector<std::string> started;
-    bool start(const std::string& path) override {
-        started.push_back(path);
-        return true;
-    }
-};
 
 // Everything of a document that open, save and New may change.
 struct DocumentState {

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "model/program_versions.h"
+#include "support/recording_starter.h"
 #include "support/scripted_prompter.h"
 #include "support/table_texts.h"
 
@@ -13,16 +14,7 @@ namespace zq61 {
 namespace {
 
 namespace fs = std::filesystem;
-
-class RecordingStarter : public ProgramStarter {
-  public:
-    std::vector<std::string> started;
-    bool succeed = true;
-    bool start(const std::string& path) override {
-        started.push_back(path);
-        return succeed;
-    }
-};
+using test::RecordingStarter;
 
 class VersionTableTest : public ::testing::Test {
   protected:
