@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands around the safety of the radio's data: opening
 // a backup of a radio read, comparing the document with the radio, and the
 // log of the transfers with it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Enter in a list moves the focus on, as Tab does, and goes no further (so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The question File > Import CSV... asks of a file in CHIRP's columns:

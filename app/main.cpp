@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program: start-up, splash, then the main window until it closes.
 // `zq61 FILE.dat` opens that file once the main window is there; `zq61
 // --help` and `zq61 --version` print their text and end before any window.

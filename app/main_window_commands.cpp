@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus and toolbar, and the commands behind them.
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of the document's edits: the Edit menu items and toolbar
 // buttons, recording one step per committed edit, and showing the document
 // again after a step was undone or redone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // File > Open Backup...: the backups of radio reads, newest first, with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z where the focus is in a text box: the box

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each layer of the program is one library whose headers are included as
 # "<folder>/<file>.h". A target sees the headers of its own folder and of the
 # libraries it links, and nothing else of the source tree: the include path

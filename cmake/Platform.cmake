@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Code that only one kind of system can compile lives in a file whose name
 # ends in the systems it is for, beside the file that serves the others:
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The programs' --version text, from the project's version: a header made in
 # the build tree that only the programs' entry points see, so that a new
 # version recompiles those files alone.

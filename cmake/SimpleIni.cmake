@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # SimpleIni, the reader and writer of the settings and language files, is
 # compiled from its header into the programs (SI_IMPLEMENTATION), with its
 # generic, library-free character handling (SI_NO_CONVERSION: UTF-8 text

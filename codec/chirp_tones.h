@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A channel's two tones (transmit and receive tone index, see tones.h) in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Channel frequencies: the stored form (8 digits in units of 10 Hz,

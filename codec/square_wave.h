@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The samples of one tone of the tone tip preview. The radio plays its tone

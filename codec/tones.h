@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The 143 tone choices of a channel: 0 "Off", 1..38 CTCSS tones, 39..142

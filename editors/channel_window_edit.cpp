@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing one grid cell in place: which cells may be edited, the editor
 // placed over the cell, and handing the value to setChannelCell.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A text box for one DTMF code: only the DTMF digits 0-9, A-D, "*" and "#"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/dtmf_number_list.h"
 
 #include <QSignalBlocker>

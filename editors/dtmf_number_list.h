@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The lists that pick a DTMF code by number: text 14013 (no code), then the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The DTMF window (FrmDTMF): the DTMF timing values, whether the radio shows

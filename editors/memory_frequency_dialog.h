@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The memory frequency dialog (Frm_Mem_Freq): picks the frequency of a CB

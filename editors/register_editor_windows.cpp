@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/register_editor_windows.h"
 
 #include "app/app_context.h"

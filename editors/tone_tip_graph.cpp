@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/tone_tip_graph.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The lists that pick a tone tip by number: text 15030 (no tone tip), then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The tone tips window (FrmToneTips): the eight tone tips, one per tab, each

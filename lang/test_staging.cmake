@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Stages mysetup.ini into an empty folder, changes it as the program would,
 # stages again, and fails when the change was lost.
 set(dest "${WORK}/language/mysetup.ini")

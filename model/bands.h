@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Band modes (CB, HF, HAM) and how each divides the 409 channel numbers into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import: every row is read and checked against the document before
 // anything changes; only a file without problems is applied, each changed
 // field through set channel cell in the order a user would type them.

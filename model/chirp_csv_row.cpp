@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The column set CHIRP users exchange. This radio's fields map as follows
 // (the README has the table): channel number -> Location; shown frequency
 // (MHz) -> Frequency; DUP -> Duplex ""/"+"/"-"; OffSetFre (kHz) -> Offset

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The DTMF settings as the DTMF window and the DTMF number lists of the

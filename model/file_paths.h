@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Paths are UTF-8 text everywhere in the program: Qt hands them over so,

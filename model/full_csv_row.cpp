@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full column set: every field of the channel record under its own
 // name, numbers as stored, the frequency in MHz.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon, a hand-held radio sending waves, as PNG files of
 // the sizes desktops ask for: <folder>/<n>x<n>/apps/zq61.png for each size given (the
 // layout of an icon theme).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Gathers one run of the transfer log (see transfer_log.h) while it happens,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Lays a document's printout (model/print_layout.h) on paper: headings,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting.ini: four opaque bytes at the start of the file, read at start-up
 // and written back unchanged when the program ends.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the two start pictures the splash window shows, StartE.jpg (English)
 // and StartC.jpg (Chinese), into the folder given on the command line.
 // Run at build time so the installation ships pictures made here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The radio's serial programming protocol, frame by frame. Addresses are 16

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The radio's programmable memory (radio addresses 0x0000-0x1CFF) as a byte

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The radio's information area (radio addresses 0x3E00-0x3EFF): its band

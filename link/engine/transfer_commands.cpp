@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three transfer commands and the end of a read: the parts that the
 // window program and the command line share.
 

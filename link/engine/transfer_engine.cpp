@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer state machine: requests, replies, time-outs and the end of a
 // transfer. The phases and their rules are in transfer_phases.cpp; how bytes
 // become replies in reply_matcher.cpp; the prompts in transfer_prompts.cpp.

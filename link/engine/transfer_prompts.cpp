@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every message and question of a transfer, and the identity check that
 // decides which one to show. Replies that arrive while a prompt is up are
 // dropped; a transfer cancelled while a prompt was up does not go on.

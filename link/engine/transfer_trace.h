@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The frames of a transfer in hexadecimal, one line per frame ("TX ..." /

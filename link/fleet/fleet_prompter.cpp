@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/fleet/fleet_prompter.h"
 
 #include "model/text_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Serial port names for the Qt serial port, as settings/serial_ports.h names

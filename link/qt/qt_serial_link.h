@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The radio's serial port on a QSerialPort: 9600 baud, 8 data bits, no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Asks the serial driver to hand received bytes over at once. A USB serial

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The low-latency request through the Linux serial driver interface. This is
 // the one file of the serial port code that uses POSIX calls.
 

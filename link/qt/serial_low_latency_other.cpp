@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Systems without the Linux serial driver interface: the adapter's latency
 // timer is set in its driver's settings (see the user guide).
 

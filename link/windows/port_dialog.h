@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The port dialog: the sixteen ports COM1..COM16 (on Linux COMn is

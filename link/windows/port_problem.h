@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Why a serial port could not be opened, in the user's terms: message 9003,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/windows/register_link_windows.h"
 
 #include "app/app_context.h"

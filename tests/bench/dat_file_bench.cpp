@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and opening a full document: 409 channels, every field set.
 
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo history of a full document (409 channels): the memory 200 and
 // 1000 steps hold for three kinds of step, and the time of recording a step
 // and of undoing and redoing one.

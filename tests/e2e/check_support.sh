@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end scripts: a work folder removed at exit, failures
 # counted rather than stopping at the first, and the command line run with a
 # time limit so that nothing can hold the test. Sets $work.

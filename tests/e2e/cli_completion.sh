@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bash completion of zq61-cli, run as bash runs it on <Tab>: commands,
 # options, option values and files of each argument's kind; and its table
 # holds every command and option that zq61-cli --help-all lists.

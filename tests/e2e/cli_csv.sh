@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # zq61-cli export and import: the full set gives back the same file byte for
 # byte, a CHIRP file with bad lines changes nothing and lists each of them,
 # CHIRP-written lists (watts, other radios' locations, several bands) with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # zq61-cli write and read with several radios at once. One document is
 # written into four radios paced like real cables, side by side: one over an
 # echoing cable, one with a password, one in another band mode (refused);

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # zq61-cli new and show from the staged installation: files, JSON and exit
 # codes (0 success, 1 refused or failed, 2 bad usage).
 set -uo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # zq61-cli print: the printout of known documents as PDF, checked from the
 # text pdftotext (poppler-utils) finds on each page; and what happens when
 # the PDF cannot be written. Runs without a display, as on a server.

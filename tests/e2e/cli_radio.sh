@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # zq61-cli read, write and info against zq61-sim over real pseudo-terminals:
 # with and without an echoing cable, a round trip, the password, a band
 # mismatch, port failures and exit codes.

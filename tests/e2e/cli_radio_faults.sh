@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A radio that loses, delays and spoils answers: with retries the transfers
 # either succeed with the right data or fail cleanly; a cable pulled out
 # mid-transfer ends the command at once and says why.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # zq61-cli against zq61-sim: the backups of every read, write --verify on a
 # healthy radio and on one with a damaged memory cell, and diff between
 # files, backups and the radio.

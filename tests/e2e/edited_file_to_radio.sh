@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A document edited through the editor windows (gui_EditorsToFileTest leaves
 # original.dat, edited.dat and expected-changes.txt in FOLDER) is written
 # into one virtual radio, the original into another: the two memory images

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A full disk and a read-only one. On a small file system filled to the
 # last byte, `new`, `import`, `export`, `print`, the backup of a read and the
 # window program's Save each fail naming the file and "No space left on

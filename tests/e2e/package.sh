@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package of a build: made with CPack from what the build holds
 # (nothing is built again), then checked as a user's machine would see it:
 # its name, its file list, its dependencies (Debian 12 packages only), no

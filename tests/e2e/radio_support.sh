@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the radio end-to-end scripts: starting and stopping virtual
 # radios, running the command line with a time limit, checking results.
 # Expects $cli and $sim to be set; sets $work.

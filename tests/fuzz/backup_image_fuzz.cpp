@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a backup's memory image (.img) and information area
 // (.info). An image of the right size and a name with a band mode becomes a
 // document, whose .dat bytes read back to the same document and which, once

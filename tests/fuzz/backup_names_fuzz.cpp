@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary file names as found in the backups folder, where anyone may have
 // put any file. A name taken for a backup's must give back its own stem, and
 // a band mode read from a name must be the one the name ends in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary text as a CSV file imported into a new document of each band
 // mode, in either column set or the one its header names: the whole import
 // runs, every check of the document's editing rules included, not only the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a .dat file: opened with every check of the Open
 // command, and read as a default file (complete and settings only). Nothing
 // may crash; a file that opens must save and open again to the same bytes.

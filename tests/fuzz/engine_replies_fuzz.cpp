@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary replies and time-outs fed into a transfer engine in the middle of
 // a read, write or radio-information transfer. A virtual radio answers the
 // first requests soundly, so that the transfer gets anywhere from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed inputs of the fuzz targets, each into the folder of its
 // name: documents as New makes them in each band mode, transfers that run to
 // their end, their CSV exports, the program's own ini files, backup names and

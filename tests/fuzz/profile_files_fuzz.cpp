@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a language file and as mysetup.ini, read as the
 // program reads them: texts looked up (trimmed, at most 254 characters),
 // the start-up settings read and written back, a language and a port chosen.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang in their own build folder and runs each
 # one briefly from its seeds. Fails when a target finds a crash, a hang or a
 # sanitizer report.

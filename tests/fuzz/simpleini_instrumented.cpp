@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SimpleIni compiled from its header into the fuzz targets that read ini
 // files, so that its parser is instrumented (coverage and sanitizers) rather
 // than taken uninstrumented from the shared library: the executable's

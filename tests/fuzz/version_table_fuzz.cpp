@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as the version table Version.ini. The table must stay
 // within its limits, answer for every pair it lists, build its messages, and
 // never start a program outside the installation's version folders.

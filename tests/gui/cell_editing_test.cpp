@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing one grid cell in place: which cells open an editor, what the
 // editors let through, and what reaches the document (and when).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel edit window and its memory frequency dialog: what they show of
 // a channel, which fields they let the user change, and what reaches the
 // document and the grid.

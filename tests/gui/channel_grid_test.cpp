@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel window's grid: which rows every group of every band mode
 // shows, what a row shows, and the CB country selectors.
 

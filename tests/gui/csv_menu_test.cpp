@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Import CSV... and File > Export CSV through the menu, with the file
 // dialogs answered by the test: a CHIRP file asks where its rows go (the
 // file's locations, or from a chosen group and channel on); a file with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language dialog with the change it brings to the open windows, and the
 // model information dialog switching the band mode.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New, Initialize, Open, Save, Save As and Exit with every answer to their
 // questions: nothing the user asked to keep is ever lost, and nothing is
 // written under a name the user did not choose.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF window: timing lists store the shown milliseconds in their units,
 // code boxes let only DTMF digits in, and an emptied code is no longer
 // referred to anywhere.

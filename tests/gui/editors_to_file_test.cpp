@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits made through the editor windows reach the saved .dat file, and
 // nothing else in it changes: a channel field in the channel edit window, an
 // option and the common channel in the optional features window, a DTMF

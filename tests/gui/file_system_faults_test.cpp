@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files and folders that cannot be written, in the window program. Save on
 // a full disk names the file and the system's reason and keeps the file as
 // it was. Settings and backups folders that cannot be written are each told

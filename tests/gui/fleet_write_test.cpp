@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Write to Several Radios against three virtual radios: the radios are
 // checked from the keyboard, all three written and verified with one
 // question before the start, their results shown and saved as CSV; Cancel

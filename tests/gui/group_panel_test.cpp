@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The group panel beside the grid: which settings each group has, the
 // FM-only rule, the group switch rules and remembered channels that no
 // longer exist.

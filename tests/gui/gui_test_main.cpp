@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one window test class (its name is the first argument) or all of
 // them, on the offscreen platform with a private settings store.
 

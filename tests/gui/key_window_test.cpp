@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key assignment window: what each list shows for stored values in and
 // out of range, and what a pick stores.
 

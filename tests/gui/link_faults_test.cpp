@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's transfers when the link breaks, against the virtual
 // radio: reads and writes through the progress window over radios that
 // drop, delay, damage and refuse answers (a few seeds each), and a cable

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The navigation pane: its nodes open each editor window once, the radio
 // information node restarts its transfer, the pane hides and shows again,
 // and the strip at its edge keeps the pane between its limits.

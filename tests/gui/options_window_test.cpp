@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optional features window: what its boxes store when left, the power
 // list that follows the modulation, the CB country selectors of the VFO
 // group item, position and number items, and the tone tip list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Print Preview and the toolbar's Print button: the preview of the
 // document as it stands (a pending cell edit included), and the pages it
 // prints.

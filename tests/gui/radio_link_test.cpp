@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio link of the window program against the virtual radio on a
 // pseudo-terminal: read, write, password, identity refusals, cancel, the
 // failure prompt's restart, the information window and the port dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the radio's data safe in the window program, against the virtual
 // radio: every read kept among the backups (also when the folder cannot be
 // written), Open Backup, verify after write on a healthy and on a damaged

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A program run for the settings editors (keys, DTMF, tone tips): opens one

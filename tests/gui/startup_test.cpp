@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the language chosen from the locale and mysetup.ini, the files
 // read and written, the splash window and its timer, and the placement of
 // the main window kept from one run to the next.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tone tips window: what the lists show and store, the bar graph as
 // painted, the preview's sounds, Stop, and closing while a tip plays.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo through the real windows: every kind of edit undone gives
 // back the saved file byte for byte and every open window shows the document
 // again; one step per committed edit; the keys and the toolbar; a fresh

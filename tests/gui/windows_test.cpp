@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program, in a main window of the default size, in
 // both languages: each is reached whole (its own size, or through the
 // window area's scroll bars), every field takes the focus in view, no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial port adapter against the master side of a pseudo-terminal: what
 // the "radio" writes is handed over at the receive threshold, what the
 // program writes reaches the radio; and the naming of ports.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The layer checker passes the real source tree and finds includes planted
 against the layers in a copy of it; the layers are the CMake link graph, so a
 link taken out of a CMake file refuses the includes it allowed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The platform-file checker passes the real source tree and finds system
 headers planted outside their platform's files in a copy of it.
 

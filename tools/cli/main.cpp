@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli: the radio programming commands without windows. The texts are
 // the language file's; see cli_command.h for how commands are added.
 

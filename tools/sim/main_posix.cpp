@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-sim: a virtual ZQ-61 behind a pseudo-terminal. Prints the path of the
 // port to open as the first line of its output, serves until SIGINT or
 // SIGTERM, then saves the radio's memory when asked to.

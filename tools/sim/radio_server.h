@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Serves a virtual radio on the master side of a pseudo-terminal: bytes from

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How long one zq61-cli write to four radios at once takes against a single
 # write: virtual radios paced like real cables (zq61-sim --pace), one plain,
 # one over an echoing cable, one with a password and one of another band

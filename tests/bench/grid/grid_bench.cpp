@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the channel window takes to show a group: a change to the 80
 // rows of "DE" in CB mode, and reShowAllGrid with all 409 channels in HAM
 // mode. Prints the median and the maximum of each in milliseconds; the goal

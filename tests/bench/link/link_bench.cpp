@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long whole transfers take through the Qt serial link, compared with
 // the time their bytes need on the wire at 9600 baud 8N1 (10 bits a byte,
 // every byte both ways; a cable's echo costs no wire time of its own):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A transfer engine wired to a virtual radio on a simulated clock: the port,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak: whole reads and writes from fixed seeds against radios that drop,
 // delay, damage and refuse their answers (every fault kind of the virtual
 // radio), with and without a password, over echoing and silent cables, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine driven phase by phase against the phase tables: which replies
 // each phase takes, what each time-out does, cancel() in every phase, and
 // the snapshot that windows and the command line watch.

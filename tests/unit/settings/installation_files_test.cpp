@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An installation where Windows users have one: in a folder named in Chinese
 // or with blanks, reached by paths with the platform's own separators
 // (backslashes on Windows), its text files with CR LF line ends as Windows

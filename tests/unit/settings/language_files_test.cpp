@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped language files: every text the program uses exists in both
 // languages, the files hold the same keys, and no text is too long.
 

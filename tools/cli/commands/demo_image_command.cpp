@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli demo-image: the memory and information area of a demonstration
 // HAM radio, for the virtual radio of "./run --demo". The memory is a new
 // document with channels in several banks, repeater offsets and tones, tone

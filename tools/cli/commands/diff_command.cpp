@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli diff: the differences between two documents, each a .dat file (a
 // backup's .dat is one), a backup's raw memory image (.img, named
 // "..._<band>.img", read as the radio would have given it) or "radio", read

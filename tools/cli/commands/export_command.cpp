@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli export: the channels of a document as a CSV file, in CHIRP's
 // column set (the default) or in the full set of every channel field.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli import: replaces the channels a CSV file names. Every line is
 // checked first; with any problem nothing is written, each problem is listed
 // on stderr as "IN.csv:LINE: COLUMN: message" and the exit code is 1. A file

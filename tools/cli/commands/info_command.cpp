@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli info: reads the radio's information area (its service record) and
 // prints the band mode and the twelve texts of the information window.
 

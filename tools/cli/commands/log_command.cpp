@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli log: the last transfer runs of the transfer log (both programs
 // record every transfer there, see platform/transfer_log.h), oldest of them
 // first, as the file holds them: a text to attach to a report.

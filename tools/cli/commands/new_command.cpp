@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli new: a new document, exactly as the program's New (or
 // Initialize) makes it, default files of the Init folder included, saved.
 

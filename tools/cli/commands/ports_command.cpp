@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli ports: the serial ports of this machine, with their descriptions
 // and, for COM1..COM16, the port number the program knows them by.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli print: opens a document as the program does and writes its
 // printout as a PDF file, the same pages the window program prints.
 

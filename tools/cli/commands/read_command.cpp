@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli read: the Read command. The radio's memory is read into a new
 // document, which is then saved to FILE (through a temporary file, so that a
 // failed save leaves an earlier FILE whole). Before FILE is written the read

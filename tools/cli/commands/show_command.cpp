@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli show: opens a document with every check the program makes when
 // it opens a file, and prints it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zq61-cli write: FILE is opened with every check of the Open command, then
 // written into the radio (its band mode is the file's). With --verify the
 // radio is read back in the same session (a new handshake) and compared with

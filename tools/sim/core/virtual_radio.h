@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A virtual ZQ-61 on the far side of a programming cable: it is fed the
