@@ -24,7 +24,13 @@ namespace zq61::gui {
 
 namespace {
 
-enum Column { kDateColumn, kTransfersColumn, kPortColumn, kResultColumn, kColumnCount };
+enum RunColumn {
+    kRunDateColumn,
+    kRunTransfersColumn,
+    kRunPortColumn,
+    kRunResultColumn,
+    kRunColumnCount
+};
 
 // "2026-12-08T09:18:00.123Z" as the local time, "2026-12-08 10:18:00".
 QString localDate(const std::string& started) {
@@ -64,17 +70,17 @@ FrmTransferLog::FrmTransferLog(AppContext& ctx, QWidget* parent)
     listLabel->setBuddy(list_);
     list_->setObjectName("ListTransfers");
     list_->setAccessibleName(QString(listLabel->text()).remove('&'));
-    list_->setColumnCount(kColumnCount);
+    list_->setColumnCount(kRunColumnCount);
     list_->setHeaderLabels({ctx.text(txt::kLogDateColumn), ctx.text(txt::kLogTransfersColumn),
                             ctx.text(txt::kLogPortColumn), ctx.text(txt::kLogResultColumn)});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     for (const LoggedRun& run : runs_) {
         auto* item = new QTreeWidgetItem(list_);
-        item->setText(kDateColumn, localDate(run.started));
-        item->setText(kTransfersColumn, joined(run.purposes));
-        item->setText(kPortColumn, joined(run.ports, false, true));
-        item->setText(kResultColumn, joined(run.results, true));
+        item->setText(kRunDateColumn, localDate(run.started));
+        item->setText(kRunTransfersColumn, joined(run.purposes));
+        item->setText(kRunPortColumn, joined(run.ports, false, true));
+        item->setText(kRunResultColumn, joined(run.results, true));
     }
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 

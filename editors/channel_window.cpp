@@ -39,8 +39,8 @@ namespace zq61::gui {
 namespace {
 
 // Sizes in twips.
-constexpr double kWindowWidth = 8200;
-constexpr double kWindowHeight = 6900;
+constexpr double kChannelWindowWidth = 8200;
+constexpr double kChannelWindowHeight = 6900;
 constexpr double kGridWidth = 7680;
 constexpr double kHeaderHeight = 500;
 constexpr double kColumnWidths[kGridColumns] = {740, 1800, 1100, 0, 0, 1200, 1100, 1400};
@@ -71,7 +71,7 @@ ChannelWindow::ChannelWindow(Document& doc, MainWindow* main, QWidget* parent)
     buildControls();
     guarded("frmCommChInfo_Form_Load", [this] {
         // 1. The window's size.
-        resize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
+        resize(twipsToPixels(kChannelWindowWidth, this), twipsToPixels(kChannelWindowHeight, this));
         // 2. The group list; in CB mode the country selector stands in for it.
         {
             const QSignalBlocker quiet(groupList_);
@@ -194,7 +194,7 @@ void ChannelWindow::buildControls() {
 }
 
 QSize ChannelWindow::sizeHint() const {
-    return {twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this)};
+    return {twipsToPixels(kChannelWindowWidth, this), twipsToPixels(kChannelWindowHeight, this)};
 }
 
 // ---- Loading and texts ----

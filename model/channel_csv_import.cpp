@@ -16,12 +16,11 @@
 #include "model/channel_list.h"
 #include "model/document.h"
 #include "model/groups.h"
+#include "model/tone_tips.h"
 
 namespace zq61 {
 
 namespace {
-
-constexpr int kToneTipCount = 8;
 
 // The order in which changed fields are handed on: modulation before power,
 // because choosing AM lowers the power.
@@ -50,7 +49,7 @@ Range rangeOf(int column) {
         case kColTxPower:
             return {0, 2, 1, "0 (Low), 1 (Medium) or 2 (High)"};
         case kColRbTone:
-            return {0, kToneTipCount, 1, "0 (none) or a tone tip 1 to 8"};
+            return {0, kToneTips, 1, "0 (none) or a tone tip 1 to 8"};
         case kColDtmfBot:
         case kColDtmfEot:
         case kColDtmfCall:

@@ -6,12 +6,12 @@
 #include "codec/frequency.h"
 #include "codec/text_helpers.h"
 #include "model/document.h"
+#include "model/tone_tips.h"
 
 namespace zq61 {
 
 namespace {
 
-constexpr int kToneTipCount = 8;
 constexpr int kDtmfCodeCount = 16;
 
 int16_t clamp16(std::string_view value, int min, int max, int step, int def) {
@@ -53,7 +53,7 @@ int16_t* uncheckedField(ChannelRecord& r, int column) {
 
 bool refersToUsableToneTip(const Document& doc, int16_t rbTone) {
     if (rbTone == 0) return true;
-    if (rbTone < 1 || rbTone > kToneTipCount) return false;
+    if (rbTone < 1 || rbTone > kToneTips) return false;
     return isToneTipUsable(doc.WorkData.ToneTips.Tips[static_cast<std::size_t>(rbTone - 1)]);
 }
 
@@ -106,7 +106,7 @@ bool setChannelField(ChannelRecord& record, int column, std::string_view value, 
             record.OffSetFre = clamp16(value, 5, 1000, 5, 5);
             return true;
         case kColRbTone:
-            record.RBTone = clamp16(value, 0, kToneTipCount, 1, 0);
+            record.RBTone = clamp16(value, 0, kToneTips, 1, 0);
             return true;
         case kColDtmfBot:
             record.DTMF_BOT = clamp16(value, 0, kDtmfCodeCount, 1, 0);

@@ -17,6 +17,7 @@
 
 #include "app/app_context.h"
 #include "codec/csv.h"
+#include "link/engine/password.h"
 #include "link/qt/port_names.h"
 #include "model/text_ids.h"
 
@@ -25,8 +26,6 @@ namespace zq61::gui {
 namespace {
 
 enum Column { kPortColumn, kDescriptionColumn, kProgressColumn, kResultColumn, kColumnCount };
-
-constexpr int kPasswordLength = 4;
 
 int resultTextId(FleetResult result) {
     switch (result) {

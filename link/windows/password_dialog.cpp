@@ -9,6 +9,7 @@
 #include "app/common_captions.h"
 #include "app/twips.h"
 #include "codec/text_helpers.h"
+#include "link/engine/password.h"
 #include "model/text_ids.h"
 #include "model/texts.h"
 
@@ -16,9 +17,8 @@ namespace zq61::gui {
 
 namespace {
 
-constexpr int kPasswordLength = 4;
 // The label ends 50 twips left of the box.
-constexpr int kLabelGapTwips = 50;
+constexpr int kPasswordLabelGapTwips = 50;
 
 }  // namespace
 
@@ -39,7 +39,7 @@ FrmPassWord::FrmPassWord(const Texts& texts, const std::string& current, QWidget
 
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    row->setSpacing(twipsToPixels(kLabelGapTwips, this));
+    row->setSpacing(twipsToPixels(kPasswordLabelGapTwips, this));
     row->addWidget(label);
     row->addWidget(box_);
     layout->addLayout(row);

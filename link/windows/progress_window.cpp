@@ -20,7 +20,7 @@ namespace zq61::gui {
 namespace {
 
 // The gap between the "Progress" label and the percentage, in twips.
-constexpr int kLabelGapTwips = 10;
+constexpr int kProgressLabelGapTwips = 10;
 
 QString text(const Texts& texts, int id) {
     return QString::fromStdString(texts.text(id));
@@ -91,7 +91,7 @@ void FrmProgress::ChangShowByLanguage(const Texts& texts, TransferOperation oper
 
 // "Progress" ends 10 twips left of the percentage.
 void FrmProgress::justSize() {
-    labelRow_->setSpacing(twipsToPixels(kLabelGapTwips, this));
+    labelRow_->setSpacing(twipsToPixels(kProgressLabelGapTwips, this));
 }
 
 void FrmProgress::SetProgressValue(int percent) {
